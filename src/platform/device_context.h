@@ -8,6 +8,10 @@
 // part of the window); drawing never leaves the intersection of the system
 // clip, the caller's clip and the bitmap.
 //
+// Pixels in 32-bit bitmaps get alpha 0 from every drawing operation, except
+// block copies between two 32-bit bitmaps, which carry the source alpha
+// through the raster operation.
+//
 // Drawing sections:
 //   state       origin, clip, save/restore, brush, pen, font, text colours
 //   fills       FillRect, FillSolidRect, Rectangle, RoundRect, FrameRect
@@ -96,13 +100,15 @@ public:
     Point SetOrigin(Point origin);
     Point OffsetOrigin(int dx, int dy) { return SetOrigin({origin_.X + dx, origin_.Y + dy}); }
 
-    // Clip operations take logical coordinates and return the clip's kind
-    // (NULLREGION, SIMPLEREGION, COMPLEXREGION).
+    // Clip operations take logical coordinates and return the kind of the
+    // resulting DeviceClip() (NULLREGION, SIMPLEREGION, COMPLEXREGION). The
+    // clip is kept in bitmap coordinates: a later origin change does not move it.
+    // Without a caller's clip, ExcludeClipRect starts from the whole bitmap.
     int IntersectClipRect(const Rect& rect);
     int ExcludeClipRect(const Rect& rect);
     // Replaces the caller's clip; null removes it (only the system clip stays).
     int SelectClipRegion(const Region* region);
-    // The caller's clip in logical coordinates; empty optional means none set.
+    // The caller's clip in logical coordinates; an empty region when none is set.
     bool HasClipRegion() const { return hasUserClip_; }
     Region GetClipRegion() const;
     // The bounding box of what can be drawn, in logical coordinates.
@@ -138,10 +144,13 @@ public:
     void FillSolidRect(const Rect& rect, ColorRef color) { FillRect(rect, Brush::Solid(color)); }
     // One-pixel outline with a brush's colour.
     void FrameRect(const Rect& rect, const Brush& brush);
-    // Outline with the pen, inside filled with the brush.
+    // Outline with the pen on the rectangle's edge pixels (Right - 1 and
+    // Bottom - 1 included), inside filled with the brush. With a null pen the
+    // brush fills the rectangle less its last column and row.
     void Rectangle(const Rect& rect);
-    // Rounded outline with the pen, corners of ellipse size (width, height),
-    // inside filled with the brush.
+    // As Rectangle, with corners cut along ellipses of (width, height) pixels:
+    // a pixel is inside when its centre is inside the corner ellipse. Sizes
+    // larger than the rectangle are clamped to it; below 2 the corner is square.
     void RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight);
 
     // --- lines -------------------------------------------------------------
@@ -158,16 +167,31 @@ public:
 
     // --- copies ------------------------------------------------------------
     // Copies a width x height block from the source context at (sx, sy) to
-    // (x, y). Only pixels inside the source bitmap are read.
+    // (x, y). Only pixels inside the source bitmap are read; destination
+    // pixels whose source lies outside it are left alone. Source and target
+    // may be the same bitmap, overlapping. False for a negative size or an
+    // unknown raster operation.
     bool BitBlt(int x, int y, int width, int height, const DeviceContext& source, int sx, int sy,
                 RasterOp op = RasterOp::SRCCOPY);
-    // Nearest-neighbour stretch of the source block onto the destination block;
-    // negative sizes mirror.
+    // Nearest-neighbour stretch of the source block onto the destination block:
+    // each destination pixel takes the source pixel under its centre. A
+    // negative extent runs the block from its start leftwards (upwards), the
+    // start pixel included: (x = 9, width = -4) covers columns 6..9 with
+    // column 9 first. Blocks with opposite signs mirror. False for a zero
+    // source extent, an extent beyond 2^30 or an unknown raster operation.
     bool StretchBlt(int x, int y, int width, int height, const DeviceContext& source, int sx,
                     int sy, int sourceWidth, int sourceHeight, RasterOp op = RasterOp::SRCCOPY);
 
     // --- gradient ----------------------------------------------------------
-    // Fills each triangle, interpolating the vertex colours linearly.
+    // Fills each triangle, interpolating the vertex colours linearly. The
+    // vertex (x, y) is the centre of pixel (x, y); a pixel is drawn when its
+    // centre is inside the triangle, centres on an edge only on top and left
+    // edges. So triangles sharing an edge never overlap or leave a gap, a
+    // rectangle (Left, Top)..(Right, Bottom) split into triangles covers that
+    // Rect's pixels (Right and Bottom outside), and a drawn pixel at a vertex
+    // has that vertex's colour. Channels are the exact mix truncated to their
+    // high byte; alpha is ignored. False, drawing nothing, for a vertex index
+    // out of range or a coordinate beyond +-2^20.
     bool GradientFillTriangles(std::span<const TriVertex> vertices,
                                std::span<const GradientTriangle> triangles);
 
@@ -196,7 +220,8 @@ private:
 
     void RecomputeEffectiveClip();
     const FontFace& Face() const;
-    // Puts one bitmap pixel if it is drawable; `coverage` 255 is opaque.
+    // Mixes rgb over bitmap pixel (x, y) if DeviceClip() holds it: `coverage`
+    // 255 puts rgb exactly, 0 leaves the pixel.
     void BlendDevicePixel(int x, int y, ColorRef rgb, std::uint8_t coverage);
     State CaptureState() const;
     void ApplyState(const State& state);

@@ -39,7 +39,7 @@ public:
 
     bool Contains(Point p) const;
     bool Intersects(const Rect& r) const;  // any pixel of r inside the region
-    bool ContainsRect(const Rect& r) const;  // every pixel of r inside the region
+    bool ContainsRect(const Rect& r) const;  // every pixel of r inside the region; false for an empty r
 
     friend bool operator==(const Region&, const Region&) = default;
 

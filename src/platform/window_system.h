@@ -1,0 +1,23 @@
+#pragma once
+// The whole window system in one include, for code that handles windows.
+
+#include "platform/backend.h"
+#include "platform/clipboard.h"
+#include "platform/focus_activation.h"
+#include "platform/input.h"
+#include "platform/message_queue.h"
+#include "platform/painting.h"
+#include "platform/raw_input.h"
+#include "platform/system_metrics.h"
+#include "platform/timers.h"
+#include "platform/virtual_keys.h"
+#include "platform/window_attributes.h"
+#include "platform/window_class.h"
+#include "platform/window_dc.h"
+#include "platform/window_geometry.h"
+#include "platform/window_messages.h"
+#include "platform/window_print.h"
+#include "platform/window_procedures.h"
+#include "platform/window_styles.h"
+#include "platform/window_tree.h"
+#include "platform/window_types.h"
