@@ -37,15 +37,11 @@ struct BlockLanes {
 inline __m128i LoadBytes(const std::uint8_t* p) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
-inline void StoreBytes(std::uint8_t* p, __m128i v) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
-}
+inline void StoreBytes(std::uint8_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
 inline __m128i EvenBytes(__m128i v) { return _mm_and_si128(v, _mm_set1_epi16(0x00FF)); }
 inline __m128i OddBytes(__m128i v) { return _mm_srli_epi16(v, 8); }
 // Joins even and odd results (each 0..255 in its 16-bit lanes) into bytes.
-inline __m128i JoinBytes(__m128i even, __m128i odd) {
-    return _mm_or_si128(even, _mm_slli_epi16(odd, 8));
-}
+inline __m128i JoinBytes(__m128i even, __m128i odd) { return _mm_or_si128(even, _mm_slli_epi16(odd, 8)); }
 
 }  // namespace quendar
 

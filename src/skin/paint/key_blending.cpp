@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "skin/paint/byte_rounding.h"
@@ -59,9 +58,8 @@ const OverTable& OverTableFor(double factor) {
     return table;
 }
 
-// Copies `count` pixels, leaving key pixels out. Each block is read whole
-// before it is written, and single pixels go through memmove: a bitmap may
-// be copied onto itself.
+// Copies `count` pixels, leaving key pixels out. Each block and each pixel
+// is read whole before it is written: a bitmap may be copied onto itself.
 void CopyRowWithKey(std::uint8_t* destination, const std::uint8_t* source, int count,
                     ColorRef key) {
     int i = 0;
@@ -77,12 +75,12 @@ void CopyRowWithKey(std::uint8_t* destination, const std::uint8_t* source, int c
             continue;
         }
         for (int k = 0; k < 16; ++k) {
-            if (((keys >> (3 * k)) & 1) == 0) std::memmove(d + 3 * k, s + 3 * k, 3);
+            if (((keys >> (3 * k)) & 1) == 0) CopyPixel(d + 3 * k, s + 3 * k);
         }
     }
 #endif
     for (; i < count; ++i) {
-        if (!IsKeyPixel(source + i * 3, key)) std::memmove(destination + i * 3, source + i * 3, 3);
+        if (!IsKeyPixel(source + i * 3, key)) CopyPixel(destination + i * 3, source + i * 3);
     }
 }
 
@@ -172,14 +170,14 @@ void CopyWithKeyBackdrop(Bitmap& destination, const Bitmap& source, int x, bool 
         const long long parentY = static_cast<long long>(background.OffsetY) + rows.DestinationFirst + r;
         for (int i = 0; i < columns.Count; ++i, s += 3, d += 3) {
             if (!IsKeyPixel(s, key)) {
-                std::memmove(d, s, 3);
+                CopyPixel(d, s);
                 continue;
             }
             const long long parentX =
                 static_cast<long long>(background.OffsetX) + columns.DestinationFirst + i;
             if (parentX >= parent.Width) break;
             if (parentX < 0 || parentY < 0 || parentY >= parent.Height) continue;
-            std::memmove(d, parent.FirstRow + parentY * parent.Stride + parentX * 3, 3);
+            CopyPixel(d, parent.FirstRow + parentY * parent.Stride + parentX * 3);
         }
     }
 }

@@ -17,6 +17,15 @@ inline bool IsKeyPixel(const std::uint8_t* pixel, ColorRef key) {
     return pixel[0] == GetBValue(key) && pixel[1] == GetGValue(key) && pixel[2] == GetRValue(key);
 }
 
+// Copies one pixel; the three bytes are read before any is written, so the
+// two may overlap (a bitmap copied onto itself), and no library call is made.
+inline void CopyPixel(std::uint8_t* destination, const std::uint8_t* source) {
+    const std::uint8_t blue = source[0], green = source[1], red = source[2];
+    destination[0] = blue;
+    destination[1] = green;
+    destination[2] = red;
+}
+
 // Bit 3k is set when pixel k of sixteen is a key pixel; no other bits are set.
 inline constexpr std::uint64_t AllSixteenKeys = 0x249249249249ULL;
 

@@ -14,9 +14,7 @@ namespace quendar {
 namespace {
 
 // x div 100 for x up to 25599, as the vector loop computes it.
-constexpr int DivideBy100(int value) {
-    return ((static_cast<unsigned>(value) * 5243u) >> 16) >> 3;
-}
+constexpr int DivideBy100(int value) { return ((static_cast<unsigned>(value) * 5243u) >> 16) >> 3; }
 
 bool RuleMatchesTable(const MixPlan& plan, int channel) {
     for (int value = 0; value < 256; ++value) {

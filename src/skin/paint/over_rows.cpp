@@ -82,8 +82,8 @@ struct OverLanes {
 
 template <bool EvenTies>
 void OverRowsExact(std::uint8_t* firstDestination, std::ptrdiff_t destinationStride,
-                   const std::uint8_t* firstSource, std::ptrdiff_t sourceStride, int rowCount,
-                   int blockCount, const OverRule& rule, bool blendAll, ColorRef key) {
+                   const std::uint8_t* firstSource, std::ptrdiff_t sourceStride, int rowCount, int blockCount,
+                   const OverRule& rule, bool blendAll, ColorRef key) {
     const OverLanes lanes(rule);
     const KeyPattern pattern(key);
     for (int row = 0; row < rowCount; ++row) {
@@ -166,11 +166,11 @@ void OverRows(std::uint8_t* firstDestination, std::ptrdiff_t destinationStride,
 #if defined(__SSE2__)
     const int blocks = pixelCount / 16;
     if (rule.EvenTies) {
-        OverRowsExact<true>(firstDestination, destinationStride, firstSource, sourceStride, rowCount,
-                            blocks, rule, blendAll, key);
+        OverRowsExact<true>(firstDestination, destinationStride, firstSource, sourceStride, rowCount, blocks,
+                            rule, blendAll, key);
     } else {
-        OverRowsExact<false>(firstDestination, destinationStride, firstSource, sourceStride, rowCount,
-                             blocks, rule, blendAll, key);
+        OverRowsExact<false>(firstDestination, destinationStride, firstSource, sourceStride, rowCount, blocks,
+                             rule, blendAll, key);
     }
     done = blocks * 16;
 #endif

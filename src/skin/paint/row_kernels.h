@@ -16,8 +16,7 @@ namespace quendar {
 // d := (d * weight + s * (255 - weight) + 127) >> 8 for each of `byteCount`
 // bytes. The two rows must not overlap.
 void SumRow(std::uint8_t* destination, const std::uint8_t* source, int byteCount, unsigned weight);
-void SumRowScalar(std::uint8_t* destination, const std::uint8_t* source, int byteCount,
-                  unsigned weight);
+void SumRowScalar(std::uint8_t* destination, const std::uint8_t* source, int byteCount, unsigned weight);
 
 // Per channel p := (c * 256 + w * (p - c)) >> 8, which always lies in 0..255;
 // `color` holds the blue, green and red channel.

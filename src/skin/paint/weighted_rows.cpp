@@ -5,8 +5,7 @@
 
 namespace quendar {
 
-void SumRowScalar(std::uint8_t* destination, const std::uint8_t* source, int byteCount,
-                  unsigned weight) {
+void SumRowScalar(std::uint8_t* destination, const std::uint8_t* source, int byteCount, unsigned weight) {
     const unsigned sourceWeight = 255 - weight;
     for (int i = 0; i < byteCount; ++i) {
         destination[i] =
@@ -69,11 +68,9 @@ void TintRows(std::uint8_t* firstRow, std::ptrdiff_t stride, const std::uint8_t*
                 const __m128i x = LoadBytes(p);
                 const __m128i w = LoadBytes(weights + block + 16 * v);
                 const __m128i even = _mm_add_epi16(
-                    _mm_mullo_epi16(EvenBytes(w), _mm_sub_epi16(EvenBytes(x), base.Even[v])),
-                    start.Even[v]);
+                    _mm_mullo_epi16(EvenBytes(w), _mm_sub_epi16(EvenBytes(x), base.Even[v])), start.Even[v]);
                 const __m128i odd = _mm_add_epi16(
-                    _mm_mullo_epi16(OddBytes(w), _mm_sub_epi16(OddBytes(x), base.Odd[v])),
-                    start.Odd[v]);
+                    _mm_mullo_epi16(OddBytes(w), _mm_sub_epi16(OddBytes(x), base.Odd[v])), start.Odd[v]);
                 StoreBytes(p, _mm_or_si128(_mm_srli_epi16(even, 8), _mm_and_si128(odd, highBytes)));
             }
         }

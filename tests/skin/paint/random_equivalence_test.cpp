@@ -95,6 +95,57 @@ TEST_P(RandomEquivalence, BlendRectOver) {
     }
 }
 
+// Areas large enough for the integer rules, with the factors the engine
+// uses and key runs, so whole, mixed and key-free blocks all occur.
+TEST_P(RandomEquivalence, BlendRectOverLargeAreas) {
+    std::mt19937 random(16);
+    static constexpr double factors[] = {0.4, 0.5, 0.25, 0.3, 0.0, 1.0};
+    for (int round = 0; round < 24; ++round) {
+        const int width = RandomInt(random, 90, 200);
+        const int height = RandomInt(random, 60, 90);
+        Bitmap actual = RandomBitmap(random, width, height, GetParam());
+        const Bitmap source = RandomBitmap(random, width + 5, height, BothRowOrders[round % 2], KeyColor,
+                                           round % 3 == 0 ? 2 : 30);
+        Bitmap expected = actual;
+        const ColorRef key = round % 2 == 0 ? 0xFF000000 : KeyColor;
+        const double factor = factors[round % 6];
+        const int x = RandomInt(random, -7, 7);
+        const int y = RandomInt(random, -7, 7);
+        const Rect r{RandomInt(random, -3, 4), RandomInt(random, -3, 4), width + 2, height};
+        BlendRectOver(actual, x, y, key, factor, r, source);
+        reference::BlendOver(expected, x, y, key, factor, r, source);
+        ASSERT_EQ(actual, expected) << "round " << round << " factor " << factor;
+    }
+}
+
+// Blending a bitmap over itself keeps the pixel-by-pixel order.
+TEST_P(RandomEquivalence, BlendRectOverOntoItself) {
+    std::mt19937 random(17);
+    for (int round = 0; round < 8; ++round) {
+        Bitmap actual = RandomBitmap(random, 140, 70, GetParam());
+        Bitmap expected = actual;
+        const int shift = RandomInt(random, -2, 2);
+        BlendRectOver(actual, shift, 1, 0xFF000000, 0.5, {0, 0, 139, 69}, actual);
+        reference::BlendOver(expected, shift, 1, 0xFF000000, 0.5, {0, 0, 139, 69}, expected);
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
+TEST_P(RandomEquivalence, TintByMask) {
+    std::mt19937 random(18);
+    for (int round = 0; round < 100; ++round) {
+        const Size size = RandomSize(random, round);
+        Bitmap actual = RandomBitmap(random, size.Width, size.Height, GetParam());
+        const Bitmap weights = RandomBitmap(random, size.Width, size.Height, BothRowOrders[round % 2]);
+        Bitmap expected = actual;
+        const ColorRef color = round % 7 == 0 ? SystemColorRef(RandomInt(random, 0, 30))
+                                              : static_cast<ColorRef>(RandomInt(random, 0, 0xFFFFFF));
+        TintByMask(actual, weights, color);
+        reference::Tint(expected, weights, color);
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
 TEST_P(RandomEquivalence, CopyWithKeyAndBackdrop) {
     std::mt19937 random(14);
     for (int round = 0; round < 300; ++round) {

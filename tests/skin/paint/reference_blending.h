@@ -121,4 +121,20 @@ inline void Gray(Bitmap& bmp, bool exceptKey, ColorRef key) {
     }
 }
 
+inline void Tint(Bitmap& bmp, const Bitmap& weights, ColorRef color) {
+    if (bmp.Dimensions() != weights.Dimensions()) return;
+    const ColorRef c = ColorToRGB(color);
+    auto channel = [](int p, int w, int k) { return std::clamp((k * 256 + w * (p - k)) >> 8, 0, 255); };
+    for (int y = 0; y < bmp.Height(); ++y) {
+        for (int x = 0; x < bmp.Width(); ++x) {
+            const ColorRef p = bmp.PixelAt(x, y);
+            const ColorRef w = weights.PixelAt(x, y);
+            bmp.SetPixel(x, y,
+                         RGB(channel(GetRValue(p), GetRValue(w), GetRValue(c)),
+                             channel(GetGValue(p), GetGValue(w), GetGValue(c)),
+                             channel(GetBValue(p), GetBValue(w), GetBValue(c))));
+        }
+    }
+}
+
 }  // namespace quendar::reference
