@@ -1,0 +1,92 @@
+// Compiles the text form of a window definition to its binary form at build
+// time, and prints a binary definition back as text for debugging:
+//
+//   definition_compiler INPUT.txt OUTPUT.bin
+//   definition_compiler INPUT.txt --embed OUTPUT.cpp SYMBOL
+//   definition_compiler --decompile INPUT.bin OUTPUT.txt
+//
+// It knows no component classes: names of classes and properties are only
+// checked when the program reads the definition back.
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/definition_binary.h"
+#include "framework/definition_embedding.h"
+#include "framework/definition_text.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: definition_compiler INPUT.txt OUTPUT.bin\n"
+    "       definition_compiler INPUT.txt --embed OUTPUT.cpp SYMBOL\n"
+    "       definition_compiler --decompile INPUT.bin OUTPUT.txt\n";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw quendar::Exception("Cannot open " + path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Writes through a temporary file, so a failed run leaves no partial output
+// that a build would take for up to date.
+void WriteFile(const std::string& path, const void* data, std::size_t size) {
+    const std::string temporary = path + ".partial";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) throw quendar::Exception("Cannot create " + temporary);
+        file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+        file.close();
+        if (!file) throw quendar::Exception("Cannot write " + temporary);
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw quendar::Exception("Cannot replace " + path);
+    }
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 3 && arguments[0] == "--decompile") {
+        const std::string binary = ReadFile(arguments[1]);
+        const std::string text = quendar::DecompileDefinition(
+            std::span(reinterpret_cast<const std::uint8_t*>(binary.data()), binary.size()));
+        WriteFile(arguments[2], text.data(), text.size());
+        return 0;
+    }
+    const bool embed = arguments.size() == 4 && arguments[1] == "--embed";
+    if (arguments.size() != 2 && !embed) {
+        std::cerr << Usage;
+        return 2;
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = quendar::CompileDefinitionText(ReadFile(arguments[0]));
+    } catch (const quendar::Exception& error) {
+        // The form compilers and editors understand: FILE: message.
+        std::cerr << arguments[0] << ": " << error.what() << "\n";
+        return 1;
+    }
+    if (embed) {
+        const std::string source = quendar::EmbedDefinitionAsCpp(bytes, arguments[3], arguments[0]);
+        WriteFile(arguments[2], source.data(), source.size());
+    } else {
+        WriteFile(arguments[1], bytes.data(), bytes.size());
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        std::cerr << "definition_compiler: " << error.what() << "\n";
+        return 1;
+    }
+}
