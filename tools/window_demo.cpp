@@ -12,6 +12,8 @@
 #include "platform/backend/headless/headless_backend.h"
 #include "platform/backend/headless/robot.h"
 #include "platform/backend/sdl/sdl_backend.h"
+#include "platform/menu.h"
+#include "platform/message_box.h"
 #include "platform/png_file.h"
 #include "platform/system_colors.h"
 #include "platform/text_format.h"
@@ -27,6 +29,8 @@ struct DemoState {
 
 DemoState demo;
 const Rect CopyBox{16, 70, 136, 94};
+constexpr UINT MenuClear = 101;
+constexpr UINT MenuAbout = 102;
 
 void Log(const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -80,6 +84,28 @@ LRESULT DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         }
+        case WM_RBUTTONUP: {
+            Point p = PointFromLParam(lParam);
+            ClientToScreen(window, p);
+            HMENU menu = CreatePopupMenu();
+            AppendMenu(menu, MF_STRING, MenuClear, "C&lear\tCtrl+L");
+            AppendMenu(menu, MF_SEPARATOR, 0, "");
+            AppendMenu(menu, MF_STRING, MenuAbout, "&About...");
+            UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, p.X, p.Y, window));
+            DestroyMenu(menu);
+            Log("menu " + std::to_string(chosen));
+            if (chosen == MenuClear) {
+                demo.Typed.clear();
+                InvalidateRect(window, nullptr, TRUE);
+            } else if (chosen == MenuAbout) {
+                int answer = MessageBox(window, "A demo of the window system.", "About", MB_OK | MB_ICONINFORMATION);
+                Log("about closed " + std::to_string(answer));
+            }
+            return 0;
+        }
+        case WM_INITMENUPOPUP:
+            Log("menu open");
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

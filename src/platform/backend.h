@@ -24,6 +24,9 @@ struct TopLevelState {
     Rect ScreenRect;
     bool Visible = false;
     bool Minimized = false;
+    // A transient window (a popup menu: WS_EX_TOOLWINDOW | WS_EX_TOPMOST)
+    // that stays above the others and never takes the keyboard.
+    bool Popup = false;
     std::string Title;
     // The window's shape in window coordinates; none means the whole rectangle.
     std::optional<Region> Shape;

@@ -77,6 +77,7 @@ void NotifyBackend(HWND window) {
     state.ScreenRect = record->WindowRect;
     state.Visible = (record->Style & WS_VISIBLE) != 0;
     state.Minimized = (record->Style & WS_MINIMIZE) != 0;
+    state.Popup = (record->ExStyle & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) == (WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
     state.Title = record->Text;
     state.Shape = record->Shape;
     CurrentBackend().TopLevelChanged(window, state);

@@ -25,4 +25,13 @@ e2e_wait_for "grep -q '^typed Quendar 2026$' '$log'" || e2e_fail "typed text did
 xdotool mousemove $((client_x + 76)) $((client_y + 82)) click 1
 e2e_wait_for "grep -q '^copied Quendar 2026$' '$log'" || e2e_fail "the copy box did not react"
 e2e_wait_for '[ "$(e2e_clipboard)" = "Quendar 2026" ]' || e2e_fail "clipboard holds '$(e2e_clipboard)'"
+# A popup menu chosen by keys, then a modal message box closed with Enter.
+xdotool mousemove $((client_x + 200)) $((client_y + 60)) click 3
+e2e_wait_for "grep -q '^menu open$' '$log'" || e2e_fail "no popup menu opened on the right click"
+xdotool key Down Down Return
+e2e_wait_for "grep -q '^menu 102$' '$log'" || e2e_fail "the popup menu did not answer the keys"
+e2e_wait_for "xdotool search --onlyvisible --name '^About$' >/dev/null 2>&1" ||
+  e2e_fail "the message box did not appear"
+xdotool key Return
+e2e_wait_for "grep -q '^about closed 1$' '$log'" || e2e_fail "the message box did not close with Enter"
 echo "window demo end-to-end: passed"

@@ -134,6 +134,11 @@ void SdlBackend::TopLevelChanged(HWND window, const TopLevelState& state) {
             return;  // created when first shown
         }
         Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+        if (state.Popup) {
+            // Popup menus must not take the keyboard: a focus change would
+            // deactivate the program and close the menu as it opens.
+            flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
+        }
         native.Window = SDL_CreateWindow(state.Title.c_str(), r.Left, r.Top, width, height, flags);
         if (!native.Window) throw PlatformError(std::string("Cannot create a window: ") + SDL_GetError());
         native.State = TopLevelState{};
@@ -166,7 +171,7 @@ void SdlBackend::TopLevelDestroyed(HWND window) {
 
 void SdlBackend::RaiseTopLevel(HWND window) {
     auto it = windows_.find(window);
-    if (it == windows_.end() || !it->second.Window) return;
+    if (it == windows_.end() || !it->second.Window || it->second.State.Popup) return;
     SDL_RaiseWindow(it->second.Window);
 }
 
