@@ -3,6 +3,7 @@
 // coordinates; the client area is left untouched.
 
 #include "platform/default_frame.h"
+#include "platform/program_icon.h"
 #include "platform/platform_error.h"
 #include "platform/system_colors.h"
 #include "platform/system_metrics.h"
@@ -110,6 +111,12 @@ void Caption(DeviceContext& dc, const WindowRecord& window) {
     CaptionButton(dc, layout.Close, HTCLOSE, pressed == HTCLOSE, closeEnabled);
     CaptionButton(dc, layout.Maximize, HTMAXBUTTON, pressed == HTMAXBUTTON, layout.MaximizeEnabled);
     CaptionButton(dc, layout.Minimize, HTMINBUTTON, pressed == HTMINBUTTON, layout.MinimizeEnabled);
+
+    if (layout.HasSystemMenu) {
+        const Rect& box = layout.SystemMenu;
+        DrawIconEx(&dc, box.Left + (box.Width() - 16) / 2, box.Top + (box.Height() - 16) / 2,
+                   GetProgramIcon(ICON_SMALL));
+    }
 
     Rect text = layout.Caption;
     text.Left = (layout.HasSystemMenu ? layout.SystemMenu.Right : layout.Caption.Left) + 2;

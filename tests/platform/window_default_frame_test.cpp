@@ -189,15 +189,21 @@ TEST_F(WindowDefaultFrameTest, CaptionTextIsDrawnInTheCaptionTextColourAndKeptOf
                       "Brisvane Quendar, a rather long caption");
     Bitmap picture = robot->RenderWindow(window);
     int textPixels = 0;
+    int iconFramePixels = 0;
     for (int y = 3; y < 20; ++y) {
         for (int x = 3; x < 99; ++x) {  // inside the frame, left of the close button
-            if (picture.PixelAt(x, y) != GetSysColor(COLOR_CAPTIONTEXT)) continue;
-            EXPECT_GE(x, 22) << y;  // right of the system menu box
+            ColorRef pixel = picture.PixelAt(x, y);
+            if (x < 22) {  // the system menu box shows the program icon
+                if (pixel == RGB(58, 74, 104)) ++iconFramePixels;
+                continue;
+            }
+            if (pixel != GetSysColor(COLOR_CAPTIONTEXT)) continue;
             EXPECT_LT(x, 97) << y;  // left of the buttons
             ++textPixels;
         }
     }
     EXPECT_GT(textPixels, 20);
+    EXPECT_GT(iconFramePixels, 10);
 }
 
 }  // namespace

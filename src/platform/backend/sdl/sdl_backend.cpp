@@ -8,6 +8,7 @@
 #include "platform/message_queue.h"
 #include "platform/painting.h"
 #include "platform/platform_error.h"
+#include "platform/program_icon.h"
 #include "platform/raw_input.h"
 #include "platform/utf8.h"
 #include "platform/virtual_keys.h"
@@ -92,6 +93,26 @@ void StartVideo() {
     }
 }
 
+// The desktop's task bar and window switcher show the program's icon.
+void SetNativeIcon(SDL_Window* window) {
+    const Bitmap& picture = GetProgramIcon(ICON_BIG)->Picture;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, picture.Width(), picture.Height(), 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    ColorRef transparent = GetProgramIcon(ICON_BIG)->TransparentColor;
+    for (int y = 0; y < picture.Height(); ++y) {
+        auto* row = reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < picture.Width(); ++x) {
+            ColorRef c = picture.PixelAt(x, y);
+            Uint32 alpha = c == transparent ? 0 : 0xFF;
+            row[x] = (alpha << 24) | (static_cast<Uint32>(GetRValue(c)) << 16) |
+                     (static_cast<Uint32>(GetGValue(c)) << 8) | static_cast<Uint32>(GetBValue(c));
+        }
+    }
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
+}
+
 }  // namespace
 
 bool SdlDisplayAvailable() {
@@ -141,6 +162,7 @@ void SdlBackend::TopLevelChanged(HWND window, const TopLevelState& state) {
         }
         native.Window = SDL_CreateWindow(state.Title.c_str(), r.Left, r.Top, width, height, flags);
         if (!native.Window) throw PlatformError(std::string("Cannot create a window: ") + SDL_GetError());
+        SetNativeIcon(native.Window);
         native.State = TopLevelState{};
     }
     SDL_Window* w = native.Window;
