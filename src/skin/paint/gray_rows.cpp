@@ -9,7 +9,7 @@
 
 #include "skin/paint/channel_lanes.h"
 #include "skin/paint/key_pixel_masks.h"
-#include "skin/paint/row_kernels.h"
+#include "skin/paint/row_kernel_forms.h"
 
 namespace quendar {
 namespace {
@@ -111,7 +111,7 @@ void GrayRowExceptKeyScalar(std::uint8_t* pixels, int pixelCount, ColorRef key) 
     }
 }
 
-void GrayRow(std::uint8_t* pixels, int pixelCount) {
+void GrayRowSse2(std::uint8_t* pixels, int pixelCount) {
     int i = 0;
 #if defined(__SSE2__)
     const GrayMasks& masks = Masks();
@@ -124,7 +124,7 @@ void GrayRow(std::uint8_t* pixels, int pixelCount) {
     GrayRowScalar(pixels + i * 3, pixelCount - i);
 }
 
-void GrayRowExceptKey(std::uint8_t* pixels, int pixelCount, ColorRef key) {
+void GrayRowExceptKeySse2(std::uint8_t* pixels, int pixelCount, ColorRef key) {
     int i = 0;
 #if defined(__SSE2__)
     const GrayMasks& masks = Masks();

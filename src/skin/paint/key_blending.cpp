@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "skin/paint/byte_rounding.h"
-#include "skin/paint/channel_lanes.h"
 #include "skin/paint/clip_span.h"
 #include "skin/paint/fast_bitmap_access.h"
 #include "skin/paint/key_pixel_masks.h"
@@ -56,32 +55,6 @@ const OverTable& OverTableFor(double factor) {
     table.FactorBits = bits;
     table.Filled = true;
     return table;
-}
-
-// Copies `count` pixels, leaving key pixels out. Each block and each pixel
-// is read whole before it is written: a bitmap may be copied onto itself.
-void CopyRowWithKey(std::uint8_t* destination, const std::uint8_t* source, int count,
-                    ColorRef key) {
-    int i = 0;
-#if defined(__SSE2__)
-    const KeyPattern pattern(key);
-    for (; i + 16 <= count; i += 16) {
-        const std::uint8_t* s = source + i * 3;
-        std::uint8_t* d = destination + i * 3;
-        const __m128i bytes[3] = {LoadBytes(s), LoadBytes(s + 16), LoadBytes(s + 32)};
-        const std::uint64_t keys = KeyPixelsOf16(bytes, pattern);
-        if (keys == 0) {
-            for (int v = 0; v < 3; ++v) StoreBytes(d + 16 * v, bytes[v]);
-            continue;
-        }
-        for (int k = 0; k < 16; ++k) {
-            if (((keys >> (3 * k)) & 1) == 0) CopyPixel(d + 3 * k, s + 3 * k);
-        }
-    }
-#endif
-    for (; i < count; ++i) {
-        if (!IsKeyPixel(source + i * 3, key)) CopyPixel(destination + i * 3, source + i * 3);
-    }
 }
 
 }  // namespace
@@ -135,6 +108,12 @@ void BlendRectOver(Bitmap& destination, int x, int y, ColorRef key, double facto
 void CopyWithKey(Bitmap& destination, const Bitmap& source, int x, ColorRef key, int y) {
     RequireBitmap24(destination);
     RequireBitmap24(source);
+    if (&destination == &source) {
+        // Copying a picture onto itself copies the pixels as they were before.
+        const Bitmap snapshot = source;
+        CopyWithKey(destination, snapshot, x, key, y);
+        return;
+    }
     const ClippedSpan columns = ClipSpan(0, source.Width() - 1, source.Width(), x, destination.Width());
     const ClippedSpan rows = ClipSpan(0, source.Height() - 1, source.Height(), y, destination.Height());
     for (int r = 0; r < rows.Count; ++r) {
@@ -148,6 +127,11 @@ void CopyWithKeyBackdrop(Bitmap& destination, const Bitmap& source, int x, bool 
                          const ParentBackground& background, ColorRef key, Rect sourceRect, int y) {
     RequireBitmap24(destination);
     RequireBitmap24(source);
+    if (&destination == &source) {
+        const Bitmap snapshot = source;
+        CopyWithKeyBackdrop(destination, snapshot, x, fillCorners, background, key, sourceRect, y);
+        return;
+    }
     const ClippedSpan columns =
         ClipSpan(sourceRect.Left, sourceRect.Right, source.Width(),
                  static_cast<long long>(x) - sourceRect.Left, destination.Width());

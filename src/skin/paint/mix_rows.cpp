@@ -8,7 +8,7 @@
 
 #include "skin/paint/byte_rounding.h"
 #include "skin/paint/channel_lanes.h"
-#include "skin/paint/row_kernels.h"
+#include "skin/paint/row_kernel_forms.h"
 
 namespace quendar {
 namespace {
@@ -114,8 +114,8 @@ void MixRowByTables(std::uint8_t* pixels, int pixelCount, const MixPlan& plan) {
     }
 }
 
-void MixRows(std::uint8_t* firstRow, std::ptrdiff_t stride, int rowCount, int pixelCount,
-             const MixPlan& plan) {
+void MixRowsSse2(std::uint8_t* firstRow, std::ptrdiff_t stride, int rowCount, int pixelCount,
+                 const MixPlan& plan) {
     int done = 0;
 #if defined(__SSE2__)
     if (plan.Exact) {

@@ -11,7 +11,7 @@
 
 #include "skin/paint/channel_lanes.h"
 #include "skin/paint/key_pixel_masks.h"
-#include "skin/paint/row_kernels.h"
+#include "skin/paint/row_kernel_forms.h"
 
 namespace quendar {
 namespace {
@@ -159,9 +159,9 @@ void OverRowScalar(std::uint8_t* destination, const std::uint8_t* source, int pi
     }
 }
 
-void OverRows(std::uint8_t* firstDestination, std::ptrdiff_t destinationStride,
-              const std::uint8_t* firstSource, std::ptrdiff_t sourceStride, int rowCount, int pixelCount,
-              const OverRule& rule, bool blendAll, ColorRef key) {
+void OverRowsSse2(std::uint8_t* firstDestination, std::ptrdiff_t destinationStride,
+                  const std::uint8_t* firstSource, std::ptrdiff_t sourceStride, int rowCount, int pixelCount,
+                  const OverRule& rule, bool blendAll, ColorRef key) {
     int done = 0;
 #if defined(__SSE2__)
     const int blocks = pixelCount / 16;

@@ -1,7 +1,8 @@
 #pragma once
 // The row loops behind the pixel primitives. Each comes as a portable scalar
-// form and as the form the primitives call, which uses SSE2 where the
-// compiler targets it; both give the same bytes (the tests hold them to it).
+// form and as vector forms for SSE2 and AVX2; the functions below without a
+// suffix run the set chosen once for this processor (see RowKernelSet). All
+// forms give the same bytes (the tests hold them to it).
 // Rows are 24-bit: `pixelCount` pixels of blue, green, red. Callers clip; no
 // routine here reads or writes outside the bytes it is given.
 
@@ -89,5 +90,43 @@ void OverRows(std::uint8_t* firstDestination, std::ptrdiff_t destinationStride,
               const OverRule& rule, bool blendAll, ColorRef key);
 void OverRowScalar(std::uint8_t* destination, const std::uint8_t* source, int pixelCount,
                    const OverRule& rule, bool blendAll, ColorRef key);
+
+// --- copying with a key -----------------------------------------------------
+
+// Copies `pixelCount` pixels, leaving key pixels out. The rows may be the
+// same bytes (a bitmap copied onto itself); rows that overlap otherwise are
+// copied block by block, as they always have been.
+void CopyRowWithKey(std::uint8_t* destination, const std::uint8_t* source, int pixelCount, ColorRef key);
+void CopyRowWithKeyScalar(std::uint8_t* destination, const std::uint8_t* source, int pixelCount,
+                          ColorRef key);
+
+// --- instruction sets -------------------------------------------------------
+
+// The vector forms of one instruction set, with the contracts above.
+struct RowKernelSet {
+    const char* Name;
+    void (*SumRow)(std::uint8_t* destination, const std::uint8_t* source, int byteCount, unsigned weight);
+    void (*TintRows)(std::uint8_t* firstRow, std::ptrdiff_t stride, const std::uint8_t* firstWeights,
+                     std::ptrdiff_t weightStride, int rowCount, int pixelCount,
+                     const std::array<std::uint8_t, 3>& color);
+    void (*GrayRow)(std::uint8_t* pixels, int pixelCount);
+    void (*GrayRowExceptKey)(std::uint8_t* pixels, int pixelCount, ColorRef key);
+    void (*MixRows)(std::uint8_t* firstRow, std::ptrdiff_t stride, int rowCount, int pixelCount,
+                    const MixPlan& plan);
+    void (*OverRows)(std::uint8_t* firstDestination, std::ptrdiff_t destinationStride,
+                     const std::uint8_t* firstSource, std::ptrdiff_t sourceStride, int rowCount,
+                     int pixelCount, const OverRule& rule, bool blendAll, ColorRef key);
+    void (*CopyRowWithKey)(std::uint8_t* destination, const std::uint8_t* source, int pixelCount,
+                           ColorRef key);
+};
+
+// The SSE2 set; where the compiler does not target SSE2 it runs the scalar
+// loops.
+const RowKernelSet& Sse2RowKernels();
+// The AVX2 set, or null when this build or this processor has no AVX2.
+const RowKernelSet* Avx2RowKernels();
+// The set the functions without a suffix run: AVX2 where available, else
+// SSE2. Chosen on the first call, never changed afterwards.
+const RowKernelSet& ActiveRowKernels();
 
 }  // namespace quendar

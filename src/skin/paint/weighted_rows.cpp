@@ -1,7 +1,7 @@
 // The two-input row loops: the weighted sum and the mask tint.
 
 #include "skin/paint/channel_lanes.h"
-#include "skin/paint/row_kernels.h"
+#include "skin/paint/row_kernel_forms.h"
 
 namespace quendar {
 
@@ -15,7 +15,7 @@ void SumRowScalar(std::uint8_t* destination, const std::uint8_t* source, int byt
 
 // The sum never exceeds 255 * 255 + 127, so 16-bit lanes hold it. The odd
 // bytes' sums already sit in the high byte of their lanes.
-void SumRow(std::uint8_t* destination, const std::uint8_t* source, int byteCount, unsigned weight) {
+void SumRowSse2(std::uint8_t* destination, const std::uint8_t* source, int byteCount, unsigned weight) {
     int i = 0;
 #if defined(__SSE2__)
     const __m128i keep = _mm_set1_epi16(static_cast<std::int16_t>(weight));
@@ -48,9 +48,9 @@ void TintRowScalar(std::uint8_t* pixels, const std::uint8_t* weights, int pixelC
 
 // c * (256 - w) + w * p never leaves 0..65280, so the 16-bit lanes may wrap
 // on the way (w * (p - c) is negative) and still end on the exact sum.
-void TintRows(std::uint8_t* firstRow, std::ptrdiff_t stride, const std::uint8_t* firstWeights,
-              std::ptrdiff_t weightStride, int rowCount, int pixelCount,
-              const std::array<std::uint8_t, 3>& color) {
+void TintRowsSse2(std::uint8_t* firstRow, std::ptrdiff_t stride, const std::uint8_t* firstWeights,
+                  std::ptrdiff_t weightStride, int rowCount, int pixelCount,
+                  const std::array<std::uint8_t, 3>& color) {
     int done = 0;
 #if defined(__SSE2__)
     const std::array<int, 3> channels{color[0], color[1], color[2]};

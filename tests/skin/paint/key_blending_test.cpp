@@ -86,6 +86,20 @@ TEST(CopyWithKey, LongRowsWithScatteredKeys) {
     }
 }
 
+TEST(CopyWithKey, OntoItselfCopiesThePixelsAsTheyWere) {
+    // Long rows so the vector loops run; shifted right and down by a few pixels.
+    std::mt19937 random(7);
+    for (RowOrder order : BothRowOrders) {
+        for (auto [dx, dy] : {std::pair{3, 1}, std::pair{-5, 0}, std::pair{17, -2}}) {
+            Bitmap picture = RandomBitmap(random, 90, 6, order, M);
+            Bitmap expected = picture;
+            CopyWithKey(expected, Bitmap(picture), dx, M, dy);
+            CopyWithKey(picture, picture, dx, M, dy);
+            EXPECT_EQ(PixelsOf(picture), PixelsOf(expected)) << dx << "," << dy << OrderName(order);
+        }
+    }
+}
+
 TEST(CopyWithKeyBackdrop, KeyPixelsTakeTheParentBehindThem) {
     Bitmap parent = BitmapOf({{RGB(0, 0, 1), RGB(0, 0, 2), RGB(0, 0, 3), RGB(0, 0, 4)},
                               {RGB(0, 0, 5), RGB(0, 0, 6), RGB(0, 0, 7), RGB(0, 0, 8)}},
