@@ -5,7 +5,13 @@ e2e_work=$(mktemp -d)
 e2e_pids=()
 
 e2e_cleanup() {
+  local pid waited
   for pid in "${e2e_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${e2e_pids[@]}"; do
+    waited=0
+    while kill -0 "$pid" 2>/dev/null && [ "$waited" -lt 40 ]; do sleep 0.05; waited=$((waited + 1)); done
+    kill -9 "$pid" 2>/dev/null || true
+  done
   wait 2>/dev/null || true
   rm -rf "$e2e_work"
 }

@@ -1,8 +1,10 @@
 #include "platform/backend/sdl/sdl_backend.h"
+#include "platform/backend/sdl/x11_errors.h"
 
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/message_queue.h"
@@ -82,6 +84,7 @@ SDL_SystemCursor SystemCursorFor(HCURSOR cursor) {
     }
 }
 
+
 void StartVideo() {
     // Without this SDL probes OpenGL with a hidden test window first, which
     // costs tens of milliseconds at start-up; we only blit to window surfaces.
@@ -91,6 +94,8 @@ void StartVideo() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         throw PlatformError(std::string("Cannot open the display: ") + SDL_GetError());
     }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && std::strcmp(driver, "x11") == 0) KeepRunningOnXErrors();
 }
 
 // The desktop's task bar and window switcher show the program's icon.
@@ -284,6 +289,10 @@ void SdlBackend::Translate(const SDL_Event& event) {
             }
             return;
         }
+        case SDL_QUIT:
+            // SDL turns SIGINT and SIGTERM into this: end the program's loop.
+            PostQuitMessage(0);
+            return;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 input.Type = RawInput::Kind::Activate;
@@ -317,6 +326,10 @@ void SdlBackend::WaitForInput(std::optional<std::uint64_t> deadline) {
         timeout = *deadline > now ? static_cast<int>(std::min<std::uint64_t>(*deadline - now, 1000000)) : 0;
     }
     bool got = timeout < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, timeout) != 0;
+    if (!got && timeout < 0) {
+        // Without a deadline only a broken display connection ends the wait.
+        throw PlatformError(std::string("Lost the display: ") + SDL_GetError());
+    }
     if (!got) return;
     Translate(event);
     while (SDL_PollEvent(&event)) Translate(event);
