@@ -185,6 +185,9 @@ protected:
     virtual void WMKeyDown(TMessage& message);
     virtual void WMKeyUp(TMessage& message);
     virtual void WMChar(TMessage& message);
+    // Alt+character: offered to the form's controls as CM_DIALOGCHAR
+    // (accelerators of labels and buttons) before the default handling.
+    virtual void WMSysChar(TMessage& message);
     virtual void WMSetCursor(TMessage& message);
     virtual void WMMouseLeave(TMessage& message);
     virtual void WMCaptureChanged(TMessage& message);

@@ -208,6 +208,12 @@ void TWinControl::WMChar(TMessage& message) {
     DefaultHandler(message);
 }
 
+void TWinControl::WMSysChar(TMessage& message) {
+    TCustomForm* form = ParentForm();
+    if (form != nullptr && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return;
+    DefaultHandler(message);
+}
+
 void TWinControl::CMDialogKey(TMessage& message) { Broadcast(message); }
 
 void TWinControl::CMDialogChar(TMessage& message) { Broadcast(message); }

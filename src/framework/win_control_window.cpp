@@ -189,6 +189,7 @@ void TWinControl::Dispatch(TMessage& message) {
         case WM_KEYDOWN: WMKeyDown(message); break;
         case WM_KEYUP: WMKeyUp(message); break;
         case WM_CHAR: WMChar(message); break;
+        case WM_SYSCHAR: WMSysChar(message); break;
         case WM_SETCURSOR: WMSetCursor(message); break;
         case WM_MOUSELEAVE: WMMouseLeave(message); break;
         case WM_CAPTURECHANGED: WMCaptureChanged(message); break;

@@ -105,6 +105,18 @@ BOOL PeekMessage(MSG& message, HWND window, UINT first, UINT last, UINT options)
 }
 
 BOOL TranslateMessage(const MSG& message) {
+    if (message.message == WM_SYSKEYDOWN) {
+        // Alt with a letter or digit: the accelerator character, lower case
+        // as the key cap types it.
+        WPARAM key = message.wParam;
+        WPARAM character = key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key >= '0' && key <= '9' ? key : 0;
+        if (character == 0) return FALSE;
+        MSG translated = message;
+        translated.message = WM_SYSCHAR;
+        translated.wParam = character;
+        State().Posted.push_front(translated);
+        return TRUE;
+    }
     if (message.message != WM_KEYDOWN) return FALSE;
     const auto& keys = State().Keys;
     bool control = (keys[VK_CONTROL] & 0x80) != 0;

@@ -182,9 +182,15 @@ TEST_F(LabelTest, AcceleratorFocusesTheFocusControl) {
         EXPECT_EQ(target->Focused(), c.Taken) << c.Name;
     }
 
-    // A freed focus control is forgotten.
+    // From the keyboard: Alt+N, typed while another control has the focus.
     label->SetShowAccelChar(true);
     label->SetEnabled(true);
+    first->SetFocus();
+    robot->Pump();
+    Press('N', VK_MENU);
+    EXPECT_TRUE(target->Focused());
+
+    // A freed focus control is forgotten.
     target->Free();
     EXPECT_EQ(label->FocusControl(), nullptr);
     EXPECT_EQ(form->Perform(CM_DIALOGCHAR, U'n'), 0);
