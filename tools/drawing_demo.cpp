@@ -28,9 +28,9 @@ void DrawPanel(DeviceContext& dc, const Rect& r, const char* title) {
     Rect caption{r.Left + 6, r.Top + 4, r.Right - 6, r.Top + 20};
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
-    FontSpec bold;
+    FontDescription bold;
     bold.Weight = FW_BOLD;
-    FontSpec previous = dc.SelectFont(bold);
+    FontDescription previous = dc.SelectFont(bold);
     dc.DrawText(title, caption, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
     dc.SelectFont(previous);
 }

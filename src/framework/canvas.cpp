@@ -49,7 +49,7 @@ void TCanvas::Refresh() {
 DeviceContext& TCanvas::RequiredState(int needs) {
     DeviceContext& context = Handle();
     if ((needs & static_cast<int>(Need::Font)) != 0 && selectedFont_ != font_.ChangeCount()) {
-        context.SelectFont(font_.Spec());
+        context.SelectFont(font_.Description());
         context.SetTextColor(ColorToColorRef(font_.Color()));
         selectedFont_ = font_.ChangeCount();
     }

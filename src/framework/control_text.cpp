@@ -9,7 +9,7 @@ namespace quendar {
 Rect MeasureControlText(const TFont& font, std::string_view text, const Rect& bounds, unsigned format) {
     Bitmap scratch(1, 1);
     DeviceContext context(scratch);
-    context.SelectFont(font.Spec());
+    context.SelectFont(font.Description());
     Rect result = bounds;
     context.DrawText(text, result, format | DT_CALCRECT);
     return result;

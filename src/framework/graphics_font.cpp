@@ -73,15 +73,15 @@ void TFont::SetPitch(TFontPitch pitch) {
     Changed();
 }
 
-FontSpec TFont::Spec() const {
-    FontSpec spec;
-    spec.Family = name_;
-    spec.Height = height_;
-    spec.Weight = Contains(style_, TFontStyles::fsBold) ? FW_BOLD : FW_NORMAL;
-    spec.Italic = Contains(style_, TFontStyles::fsItalic);
-    spec.Underline = Contains(style_, TFontStyles::fsUnderline);
-    spec.StrikeOut = Contains(style_, TFontStyles::fsStrikeOut);
-    return spec;
+FontDescription TFont::Description() const {
+    FontDescription description;
+    description.Family = name_;
+    description.Height = height_;
+    description.Weight = Contains(style_, TFontStyles::fsBold) ? FW_BOLD : FW_NORMAL;
+    description.Italic = Contains(style_, TFontStyles::fsItalic);
+    description.Underline = Contains(style_, TFontStyles::fsUnderline);
+    description.StrikeOut = Contains(style_, TFontStyles::fsStrikeOut);
+    return description;
 }
 
 bool TFont::SameAs(const TFont& other) const {

@@ -76,7 +76,7 @@ public:
     void SetPitch(TFontPitch pitch);
 
     // The description the drawing services take (colour is the canvas's text colour).
-    FontSpec Spec() const;
+    FontDescription Description() const;
 
     // Whether every property equals the other font's.
     bool SameAs(const TFont& other) const;

@@ -42,7 +42,7 @@ bool IsMenuNotification(UINT message) {
 
 // The screen's menu font, bold for the default item.
 void UseMenuFont(TCanvas& canvas, const TMenuItem& item) {
-    FontSpec menuFont = GetNonClientMetrics().lfMenuFont;
+    FontDescription menuFont = GetNonClientMetrics().lfMenuFont;
     TFont& font = canvas.Font();
     font.SetName(menuFont.Family);
     font.SetHeight(menuFont.Height);

@@ -87,7 +87,7 @@ const std::vector<int>& TCustomEdit::Offsets() {
     if (offsetsValid_) return offsets_;
     Bitmap scratch(1, 1);
     DeviceContext dc(scratch);
-    dc.SelectFont(Font().Spec());
+    dc.SelectFont(Font().Description());
     std::u32string shown = passwordChar_ == 0 ? buffer_.Characters()
                                               : std::u32string(buffer_.Characters().size(), passwordChar_);
     offsets_.assign(shown.size() + 1, 0);
@@ -131,7 +131,7 @@ void TCustomEdit::PaintText(DeviceContext& dc) {
     int height = lineHeight_;
     dc.SaveDC();
     dc.IntersectClipRect({client.Left + TextMargin, client.Top, client.Right - TextMargin, client.Bottom});
-    dc.SelectFont(Font().Spec());
+    dc.SelectFont(Font().Description());
     dc.SetBkMode(TRANSPARENT);
     ColorRef textColor = Enabled() ? ColorToColorRef(Font().Color()) : GetSysColor(COLOR_GRAYTEXT);
     std::string shown = DisplayText();

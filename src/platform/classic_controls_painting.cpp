@@ -80,7 +80,7 @@ void WarningIcon(DeviceContext& dc, Point at) {
 }
 
 void Glyph(DeviceContext& dc, Point at, std::string_view glyph, ColorRef color, int top) {
-    FontSpec font;
+    FontDescription font;
     font.Height = -20;
     font.Weight = FW_BOLD;
     dc.SaveDC();

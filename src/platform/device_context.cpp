@@ -131,7 +131,7 @@ Brush DeviceContext::SelectBrush(const Brush& brush) { return std::exchange(brus
 
 Pen DeviceContext::SelectPen(const Pen& pen) { return std::exchange(pen_, pen); }
 
-FontSpec DeviceContext::SelectFont(const FontSpec& font) {
+FontDescription DeviceContext::SelectFont(const FontDescription& font) {
     // The loaded face belongs to the old description; the text code reloads it.
     if (font != font_) face_.reset();
     return std::exchange(font_, font);

@@ -129,8 +129,8 @@ public:
     Brush CurrentBrush() const { return brush_; }
     Pen SelectPen(const Pen& pen);
     Pen CurrentPen() const { return pen_; }
-    FontSpec SelectFont(const FontSpec& font);
-    const FontSpec& CurrentFont() const { return font_; }
+    FontDescription SelectFont(const FontDescription& font);
+    const FontDescription& CurrentFont() const { return font_; }
     ColorRef SetTextColor(ColorRef color);
     ColorRef GetTextColor() const { return textColor_; }
     ColorRef SetBkColor(ColorRef color);
@@ -211,7 +211,7 @@ private:
         Region UserClip;  // bitmap coordinates
         Brush CurrentBrush;
         Pen CurrentPen;
-        FontSpec Font;
+        FontDescription Font;
         ColorRef TextColor = 0;
         ColorRef BkColor = 0x00FFFFFF;
         int BkMode = OPAQUE;
@@ -234,7 +234,7 @@ private:
     Region effectiveClip_;
     Brush brush_;
     Pen pen_;
-    FontSpec font_;
+    FontDescription font_;
     mutable std::shared_ptr<const FontFace> face_;
     ColorRef textColor_ = 0;
     ColorRef bkColor_ = 0x00FFFFFF;

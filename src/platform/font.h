@@ -10,7 +10,7 @@ namespace quendar {
 
 enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
 
-struct FontSpec {
+struct FontDescription {
     std::string Family = "Tahoma";
     // Pixels. Negative: character height (the em size), as stored in window
     // definitions: -11 is 8-point text at 96 dpi. Positive: cell height
@@ -21,7 +21,7 @@ struct FontSpec {
     bool Underline = false;
     bool StrikeOut = false;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
 struct TextMetrics {
@@ -40,6 +40,6 @@ class FontFace;  // font_face.h
 // The loaded face for a description, shared and cached; never null (falls back
 // to DejaVu Sans, then to any face fontconfig offers). Throws PlatformError
 // only when no font at all can be found.
-std::shared_ptr<const FontFace> LoadFont(const FontSpec& spec);
+std::shared_ptr<const FontFace> LoadFont(const FontDescription& description);
 
 }  // namespace quendar

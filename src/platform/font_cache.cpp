@@ -24,14 +24,14 @@ constexpr int DefaultHeight = -11;
 
 // The parts of a description that choose a face; underline and strike-out
 // are drawn by the text routines and share the face.
-using SpecKey = std::tuple<std::string, int, int, bool>;        // family, height, weight, italic
+using DescriptionKey = std::tuple<std::string, int, int, bool>;  // family, height, weight, italic
 using FaceKey = std::tuple<std::string, int, int, bool, bool>;  // path, index, height, bold, italic
 
 struct FontCache {
     std::mutex Mutex;
     std::map<std::pair<std::string, int>, std::shared_ptr<FontFile>> Files;
     std::map<FaceKey, std::shared_ptr<const FontFace>> Faces;
-    std::map<SpecKey, std::shared_ptr<const FontFace>> Specs;
+    std::map<DescriptionKey, std::shared_ptr<const FontFace>> ByDescription;
 };
 
 FontCache& Cache() {
@@ -70,34 +70,34 @@ std::shared_ptr<const FontFace> FaceFor(FontCache& cache, const FontFileMatch& m
 
 }  // namespace
 
-std::shared_ptr<const FontFace> LoadFont(const FontSpec& spec) {
+std::shared_ptr<const FontFace> LoadFont(const FontDescription& description) {
     // Heights beyond the largest face are reduced before they become keys, so
     // absurd stored values cannot fill the cache with distinct sizes.
-    int height = spec.Height == 0
+    int height = description.Height == 0
                      ? DefaultHeight
-                     : std::clamp(spec.Height, -FontFace::MaxPixelSize, 2 * FontFace::MaxPixelSize);
-    int weight = spec.Weight <= 0 ? FW_NORMAL : std::min(spec.Weight, 1000);
-    SpecKey specKey{Lowered(spec.Family), height, weight, spec.Italic};
+                     : std::clamp(description.Height, -FontFace::MaxPixelSize, 2 * FontFace::MaxPixelSize);
+    int weight = description.Weight <= 0 ? FW_NORMAL : std::min(description.Weight, 1000);
+    DescriptionKey descriptionKey{Lowered(description.Family), height, weight, description.Italic};
 
     FontCache& cache = Cache();
     std::lock_guard lock(cache.Mutex);
-    if (auto found = cache.Specs.find(specKey); found != cache.Specs.end()) return found->second;
+    if (auto found = cache.ByDescription.find(descriptionKey); found != cache.ByDescription.end()) return found->second;
 
     for (int attempt = 0; attempt < 3; ++attempt) {
-        std::optional<FontFileMatch> candidate = attempt == 0 ? FindFontFile(spec.Family, weight, spec.Italic)
+        std::optional<FontFileMatch> candidate = attempt == 0 ? FindFontFile(description.Family, weight, description.Italic)
                                                  : attempt == 1
-                                                     ? FindFontFile(FallbackFamily, weight, spec.Italic)
-                                                     : FindAnyFontFile(weight, spec.Italic);
+                                                     ? FindFontFile(FallbackFamily, weight, description.Italic)
+                                                     : FindAnyFontFile(weight, description.Italic);
         if (!candidate) continue;
         try {
-            auto face = FaceFor(cache, *candidate, height, weight, spec.Italic);
-            cache.Specs.emplace(specKey, face);
+            auto face = FaceFor(cache, *candidate, height, weight, description.Italic);
+            cache.ByDescription.emplace(descriptionKey, face);
             return face;
         } catch (const PlatformError&) {
             // An unreadable file: the next candidate may serve.
         }
     }
-    throw PlatformError("No font can be found for \"" + spec.Family + "\"");
+    throw PlatformError("No font can be found for \"" + description.Family + "\"");
 }
 
 }  // namespace quendar

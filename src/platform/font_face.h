@@ -56,7 +56,7 @@ public:
     // hostile font height cannot ask for gigantic glyphs.
     static constexpr int MaxPixelSize = 512;
 
-    // `height` follows FontSpec::Height (negative: em size, positive: cell).
+    // `height` follows FontDescription::Height (negative: em size, positive: cell).
     // Throws PlatformError when the file cannot be used at that size.
     FontFace(std::shared_ptr<FontFile> file, int height, bool syntheticBold, bool syntheticItalic);
     ~FontFace();

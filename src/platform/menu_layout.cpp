@@ -29,8 +29,8 @@ SplitText Split(std::string_view text) {
     return {text.substr(0, tab), text.substr(tab + 1)};
 }
 
-FontSpec ItemFont(const MenuItemRecord& item) {
-    FontSpec font = GetNonClientMetrics().lfMenuFont;
+FontDescription ItemFont(const MenuItemRecord& item) {
+    FontDescription font = GetNonClientMetrics().lfMenuFont;
     if (item.State & MF_DEFAULT) font.Weight = FW_BOLD;
     return font;
 }

@@ -47,7 +47,7 @@ std::vector<ButtonSpec> ButtonsFor(UINT flags) {
     }
 }
 
-Size MeasureText(std::string_view text, const FontSpec& font, unsigned format, int maxWidth) {
+Size MeasureText(std::string_view text, const FontDescription& font, unsigned format, int maxWidth) {
     if (text.empty()) return {};
     Bitmap scratch(1, 1);
     DeviceContext dc(scratch);
@@ -91,9 +91,9 @@ MessageBoxLayout LayOutMessageBox(std::string_view text, std::string_view captio
         {layout.Text.Right + Margin, rowWidth + 2 * Margin, captionWidth + CaptionExtra, MinimumClientWidth});
     int buttonTop = contentBottom + ButtonRowGap;
     int left = (layout.Client.Width - rowWidth) / 2;
-    for (const ButtonSpec& spec : specs) {
+    for (const ButtonSpec& button : specs) {
         layout.Buttons.push_back(
-            {spec.Id, spec.Label, Rect::FromSize(left, buttonTop, ButtonWidth, ButtonHeight)});
+            {button.Id, button.Label, Rect::FromSize(left, buttonTop, ButtonWidth, ButtonHeight)});
         left += ButtonWidth + ButtonGap;
     }
     layout.Client.Height = buttonTop + ButtonHeight + Margin;

@@ -23,8 +23,8 @@ constexpr std::array<std::pair<int, int>, 40> FixedMetrics = {{
     {SM_CXMINIMIZED, 160}, {SM_CYMINIMIZED, 24}, {SM_CXDRAG, 4},       {SM_CYDRAG, 4},
 }};
 
-FontSpec TahomaAt(int height, int weight) {
-    FontSpec font;
+FontDescription TahomaAt(int height, int weight) {
+    FontDescription font;
     font.Family = "Tahoma";
     font.Height = height;
     font.Weight = weight;

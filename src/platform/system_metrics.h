@@ -81,15 +81,15 @@ struct NONCLIENTMETRICS {
     int iScrollHeight = 0;
     int iCaptionWidth = 0;
     int iCaptionHeight = 0;
-    FontSpec lfCaptionFont;
+    FontDescription lfCaptionFont;
     int iSmCaptionWidth = 0;
     int iSmCaptionHeight = 0;
-    FontSpec lfSmCaptionFont;
+    FontDescription lfSmCaptionFont;
     int iMenuWidth = 0;
     int iMenuHeight = 0;
-    FontSpec lfMenuFont;
-    FontSpec lfStatusFont;
-    FontSpec lfMessageFont;
+    FontDescription lfMenuFont;
+    FontDescription lfStatusFont;
+    FontDescription lfMessageFont;
 };
 
 NONCLIENTMETRICS GetNonClientMetrics();

@@ -103,13 +103,13 @@ TEST(GraphicsFontTest, DefaultsAndSpec) {
     EXPECT_EQ(font.Style(), TFontStyles{});
 
     font.SetStyle(TFontStyles::fsBold | TFontStyles::fsUnderline);
-    FontSpec spec = font.Spec();
-    EXPECT_EQ(spec.Family, "Tahoma");
-    EXPECT_EQ(spec.Height, -11);
-    EXPECT_EQ(spec.Weight, FW_BOLD);
-    EXPECT_FALSE(spec.Italic);
-    EXPECT_TRUE(spec.Underline);
-    EXPECT_FALSE(spec.StrikeOut);
+    FontDescription description = font.Description();
+    EXPECT_EQ(description.Family, "Tahoma");
+    EXPECT_EQ(description.Height, -11);
+    EXPECT_EQ(description.Weight, FW_BOLD);
+    EXPECT_FALSE(description.Italic);
+    EXPECT_TRUE(description.Underline);
+    EXPECT_FALSE(description.StrikeOut);
 }
 
 TEST(GraphicsFontTest, AssignCopiesEverythingWithOneNotice) {

@@ -32,10 +32,10 @@ void ExpectPicture(const Bitmap& bitmap, const std::vector<std::vector<int>>& in
 // One 32-bit pixel with colour masks putting red in the low byte, the reverse
 // of the usual layout.
 TestBmp RedInLowByte(std::vector<std::uint8_t> pixel) {
-    TestBmp spec = DirectBmp(1, 1, 32, std::move(pixel));
-    spec.Compression = 3;
-    spec.Masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    return spec;
+    TestBmp bmp = DirectBmp(1, 1, 32, std::move(pixel));
+    bmp.Compression = 3;
+    bmp.Masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
+    return bmp;
 }
 
 // Message of the PlatformError that reading raises, or "" when it succeeds.
@@ -63,10 +63,10 @@ TEST(BmpFile, ReadsPaletteDepthsInBothRowOrders) {
         std::vector<ColorRef> palette(FourColors.begin(), FourColors.begin() + (c.bits == 1 ? 2 : 4));
         // The core header knows no colour count: its palette is always full.
         if (c.headerSize == 12) palette.resize(std::size_t{1} << c.bits, RGB(0, 0, 0));
-        TestBmp spec =
+        TestBmp bmp =
             IndexedBmp(5, c.topDown ? -3 : 3, c.bits, palette, PackIndexes(picture, c.bits, c.topDown));
-        spec.HeaderSize = c.headerSize;
-        Bitmap bitmap = ReadBmp(MakeBmpFile(spec));
+        bmp.HeaderSize = c.headerSize;
+        Bitmap bitmap = ReadBmp(MakeBmpFile(bmp));
         EXPECT_EQ(bitmap.Format(), PixelFormat::Bits24);
         EXPECT_EQ(bitmap.Order(), c.topDown ? RowOrder::TopDown : RowOrder::BottomUp);
         ExpectPicture(bitmap, picture, palette);
@@ -84,9 +84,9 @@ TEST(BmpFile, PackedPixelsStartAtTheHighBits) {
                           {4, {0x30, 0x21, 0x00, 0}, {3, 0, 2, 1, 0}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
-        TestBmp spec = IndexedBmp(5, 1, c.bits, FourColors, c.row);
-        if (c.bits == 1) spec.Palette.resize(2);
-        ExpectPicture(ReadBmp(MakeBmpFile(spec)), {c.indexes}, FourColors);
+        TestBmp bmp = IndexedBmp(5, 1, c.bits, FourColors, c.row);
+        if (c.bits == 1) bmp.Palette.resize(2);
+        ExpectPicture(ReadBmp(MakeBmpFile(bmp)), {c.indexes}, FourColors);
     }
 }
 
@@ -169,9 +169,9 @@ TEST(BmpFile, DecodesRle8) {
 
 TEST(BmpFile, Rle8ReadsOnlyTheDeclaredImageSize) {
     // The run after the declared size would pass the last row if it were read.
-    TestBmp spec = Rle8Bmp(2, 1, FourColors, {2, 1, 0, 0, 2, 3});
-    spec.ImageSize = 4;
-    ExpectPicture(ReadBmp(MakeBmpFile(spec)), {{1, 1}}, FourColors);
+    TestBmp bmp = Rle8Bmp(2, 1, FourColors, {2, 1, 0, 0, 2, 3});
+    bmp.ImageSize = 4;
+    ExpectPicture(ReadBmp(MakeBmpFile(bmp)), {{1, 1}}, FourColors);
 }
 
 TEST(BmpFile, Write24RoundTripsAndLaysOutTheFile) {

@@ -29,63 +29,63 @@ inline void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t valu
     for (int i = 0; i < count; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-inline std::vector<std::uint8_t> MakeBmpFile(const TestBmp& spec) {
-    const bool core = spec.HeaderSize == 12;
+inline std::vector<std::uint8_t> MakeBmpFile(const TestBmp& bmp) {
+    const bool core = bmp.HeaderSize == 12;
     const std::size_t entryBytes = core ? 3 : 4;
-    const std::size_t tables = spec.Masks.size() * 4 + spec.Palette.size() * entryBytes;
+    const std::size_t tables = bmp.Masks.size() * 4 + bmp.Palette.size() * entryBytes;
     const std::uint32_t offset =
-        spec.DataOffset.value_or(static_cast<std::uint32_t>(14 + spec.HeaderSize + tables));
+        bmp.DataOffset.value_or(static_cast<std::uint32_t>(14 + bmp.HeaderSize + tables));
 
     std::vector<std::uint8_t> bytes = {'B', 'M'};
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(offset + spec.Pixels.size()), 4);
+    PutLittleEndian(bytes, static_cast<std::uint32_t>(offset + bmp.Pixels.size()), 4);
     PutLittleEndian(bytes, 0, 4);
     PutLittleEndian(bytes, offset, 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.HeaderSize), 4);
+    PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.HeaderSize), 4);
     if (core) {
-        PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.Width), 2);
-        PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.Height), 2);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.Width), 2);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.Height), 2);
         PutLittleEndian(bytes, 1, 2);
-        PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.BitsPerPixel), 2);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.BitsPerPixel), 2);
     } else {
-        PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.Width), 4);
-        PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.Height), 4);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.Width), 4);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.Height), 4);
         PutLittleEndian(bytes, 1, 2);
-        PutLittleEndian(bytes, static_cast<std::uint32_t>(spec.BitsPerPixel), 2);
-        PutLittleEndian(bytes, spec.Compression, 4);
-        PutLittleEndian(bytes, spec.ImageSize.value_or(static_cast<std::uint32_t>(spec.Pixels.size())), 4);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(bmp.BitsPerPixel), 2);
+        PutLittleEndian(bytes, bmp.Compression, 4);
+        PutLittleEndian(bytes, bmp.ImageSize.value_or(static_cast<std::uint32_t>(bmp.Pixels.size())), 4);
         PutLittleEndian(bytes, 2835, 4);
         PutLittleEndian(bytes, 2835, 4);
-        PutLittleEndian(bytes, spec.ColorsUsed.value_or(static_cast<std::uint32_t>(spec.Palette.size())), 4);
+        PutLittleEndian(bytes, bmp.ColorsUsed.value_or(static_cast<std::uint32_t>(bmp.Palette.size())), 4);
         PutLittleEndian(bytes, 0, 4);
-        bytes.resize(14 + static_cast<std::size_t>(spec.HeaderSize), 0);  // V4 and V5 fields stay zero
+        bytes.resize(14 + static_cast<std::size_t>(bmp.HeaderSize), 0);  // V4 and V5 fields stay zero
     }
-    for (std::uint32_t mask : spec.Masks) PutLittleEndian(bytes, mask, 4);
-    for (ColorRef color : spec.Palette) {
+    for (std::uint32_t mask : bmp.Masks) PutLittleEndian(bytes, mask, 4);
+    for (ColorRef color : bmp.Palette) {
         bytes.push_back(static_cast<std::uint8_t>(GetBValue(color)));
         bytes.push_back(static_cast<std::uint8_t>(GetGValue(color)));
         bytes.push_back(static_cast<std::uint8_t>(GetRValue(color)));
         if (!core) bytes.push_back(0);
     }
     if (bytes.size() < offset) bytes.resize(offset, 0);
-    bytes.insert(bytes.end(), spec.Pixels.begin(), spec.Pixels.end());
+    bytes.insert(bytes.end(), bmp.Pixels.begin(), bmp.Pixels.end());
     return bytes;
 }
 
 inline TestBmp IndexedBmp(int width, int height, int bits, std::vector<ColorRef> palette,
                           std::vector<std::uint8_t> pixels) {
-    TestBmp spec;
-    spec.Width = width;
-    spec.Height = height;
-    spec.BitsPerPixel = bits;
-    spec.Palette = std::move(palette);
-    spec.Pixels = std::move(pixels);
-    return spec;
+    TestBmp bmp;
+    bmp.Width = width;
+    bmp.Height = height;
+    bmp.BitsPerPixel = bits;
+    bmp.Palette = std::move(palette);
+    bmp.Pixels = std::move(pixels);
+    return bmp;
 }
 
 inline TestBmp Rle8Bmp(int width, int height, std::vector<ColorRef> palette, std::vector<std::uint8_t> data) {
-    TestBmp spec = IndexedBmp(width, height, 8, std::move(palette), std::move(data));
-    spec.Compression = 1;
-    return spec;
+    TestBmp bmp = IndexedBmp(width, height, 8, std::move(palette), std::move(data));
+    bmp.Compression = 1;
+    return bmp;
 }
 
 inline TestBmp DirectBmp(int width, int height, int bits, std::vector<std::uint8_t> pixels) {

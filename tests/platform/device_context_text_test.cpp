@@ -298,7 +298,7 @@ TEST(DeviceContextText, FontUnderlineAndStrikeOutSpanTheLine) {
         Bitmap bitmap = WhiteBitmap(width + 2, 13);
         DeviceContext dc(bitmap);
         Prepare(dc);
-        FontSpec font{"Tahoma", -11};
+        FontDescription font{"Tahoma", -11};
         font.Underline = !strike;
         font.StrikeOut = strike;
         dc.SelectFont(font);

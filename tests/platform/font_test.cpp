@@ -38,7 +38,7 @@ TEST(LoadFont, TahomaEightPointHasTheClassicCell) {
 TEST(LoadFont, HeightsAndStyles) {
     struct Case {
         const char* Name;
-        FontSpec Spec;
+        FontDescription Description;
         const char* FileTail;
         int PixelSize;
         int CellHeight;
@@ -62,7 +62,7 @@ TEST(LoadFont, HeightsAndStyles) {
          false},
     };
     for (const Case& c : cases) {
-        auto face = LoadFont(c.Spec);
+        auto face = LoadFont(c.Description);
         EXPECT_TRUE(EndsWith(face->FilePath(), c.FileTail)) << c.Name << ": " << face->FilePath();
         EXPECT_EQ(face->PixelSize(), c.PixelSize) << c.Name;
         if (c.CellHeight >= 0) {
