@@ -26,6 +26,7 @@
 #include "platform/png_file.h"
 #include "platform/text_format.h"
 #include "platform/window_system.h"
+#include "form_demo_host.h"
 
 namespace quendar {
 namespace {
@@ -109,34 +110,5 @@ TForm* CreateGallery() {
 }  // namespace quendar
 
 int main(int argc, char** argv) {
-    using namespace quendar;
-    std::string screenshot = argc > 2 && std::string(argv[1]) == "--screenshot" ? argv[2] : "";
-    try {
-        bool onDisplay = screenshot.empty() && SdlDisplayAvailable();
-        HeadlessBackend* headless = nullptr;
-        if (onDisplay) {
-            InstallBackend(std::make_unique<SdlBackend>());
-        } else {
-            headless = &InstallHeadlessBackend();
-        }
-        Application.Initialize();
-        TForm* form = CreateGallery();
-        form->Show();
-        if (onDisplay) {
-            Point client = form->ClientToScreen({0, 0});
-            std::printf("ready %d %d\n", client.X, client.Y);
-            std::fflush(stdout);
-            Application.Run();
-            return 0;
-        }
-        Robot robot(*headless);
-        robot.Pump();
-        std::string path = screenshot.empty() ? "control-gallery.png" : screenshot;
-        WritePngFile(robot.RenderWindow(form->Handle()), path);
-        std::printf("No display: the control gallery was rendered to %s\n", path.c_str());
-        return 0;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "control_gallery: %s\n", e.what());
-        return 1;
-    }
+    return quendar::RunFormDemo(argc, argv, "control-gallery", quendar::CreateGallery);
 }

@@ -23,6 +23,7 @@
 #include "platform/png_file.h"
 #include "platform/text_format.h"
 #include "platform/window_system.h"
+#include "form_demo_host.h"
 
 namespace quendar {
 
@@ -79,33 +80,5 @@ TForm* CreateDemoForm() {
 }  // namespace quendar
 
 int main(int argc, char** argv) {
-    using namespace quendar;
-    std::string screenshot = argc > 2 && std::string(argv[1]) == "--screenshot" ? argv[2] : "";
-    try {
-        bool onDisplay = screenshot.empty() && SdlDisplayAvailable();
-        HeadlessBackend* headless = nullptr;
-        if (onDisplay) {
-            InstallBackend(std::make_unique<SdlBackend>());
-        } else {
-            headless = &InstallHeadlessBackend();
-        }
-        Application.Initialize();
-        TForm* form = CreateDemoForm();
-        if (onDisplay) {
-            form->Show();
-            Log("ready");
-            Application.Run();
-            return 0;
-        }
-        form->Show();
-        Robot robot(*headless);
-        robot.Pump();
-        std::string path = screenshot.empty() ? "form-demo.png" : screenshot;
-        WritePngFile(robot.RenderWindow(form->Handle()), path);
-        std::printf("No display: the demo form was rendered to %s\n", path.c_str());
-        return 0;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "form_demo: %s\n", e.what());
-        return 1;
-    }
+    return quendar::RunFormDemo(argc, argv, "form-demo", quendar::CreateDemoForm);
 }
