@@ -18,6 +18,8 @@
 //     Version = $ext(83E251B81E85EB990140) the ten raw bytes of an extended
 //     Data = {0A0B0C}                      binary data in hexadecimal; blanks
 //                                          and line breaks inside are ignored
+//     Data = {include 'logo.picture'}      binary data: the bytes of a file,
+//                                          found by the caller's resolver
 //     Style = [fsBold, fsItalic]           a set; [] is the empty set
 //     Items = <                            a collection of items, <> if empty
 //       item
@@ -36,6 +38,7 @@
 // that layout survives a compile and print unchanged.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -59,11 +62,33 @@ private:
     int column_;
 };
 
-DefinitionObject ParseDefinitionText(std::string_view text);
+// An include that cannot be resolved. The message is "Definition text error
+// at line <l>, column <c>: cannot include '<name>': <reason>".
+class EDefinitionIncludeError : public Exception {
+public:
+    EDefinitionIncludeError(int line, int column, const std::string& fileName, const std::string& reason);
+    int Line() const { return line_; }
+    int Column() const { return column_; }
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    int line_;
+    int column_;
+    std::string fileName_;
+};
+
+// The bytes of the file an include names. A file that cannot be had is
+// reported by throwing a std::exception whose what() says why; the parser
+// adds the name and the place of the include.
+using DefinitionIncludeResolver = std::function<std::vector<std::uint8_t>(const std::string& name)>;
+
+// Without a resolver every include is refused.
+DefinitionObject ParseDefinitionText(std::string_view text, const DefinitionIncludeResolver& resolver = {});
 std::string PrintDefinitionText(const DefinitionObject& root);
 
 // Text to the binary form and back.
-std::vector<std::uint8_t> CompileDefinitionText(std::string_view text);
+std::vector<std::uint8_t> CompileDefinitionText(std::string_view text,
+                                                const DefinitionIncludeResolver& resolver = {});
 std::string DecompileDefinition(std::span<const std::uint8_t> bytes);
 
 // The text of an extended value: the shortest decimal that converts back to

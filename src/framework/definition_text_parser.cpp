@@ -2,6 +2,7 @@
 // over the syntax described in definition_text.h.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,14 @@ EDefinitionSyntaxError::EDefinitionSyntaxError(int line, int column, const std::
                 (found.empty() ? std::string() : ", found " + found)),
       line_(line),
       column_(column) {}
+
+EDefinitionIncludeError::EDefinitionIncludeError(int line, int column, const std::string& fileName,
+                                                 const std::string& reason)
+    : Exception("Definition text error at line " + std::to_string(line) + ", column " +
+                std::to_string(column) + ": cannot include '" + fileName + "': " + reason),
+      line_(line),
+      column_(column),
+      fileName_(fileName) {}
 
 namespace {
 
@@ -72,7 +81,8 @@ std::string Describe(const Token& token) {
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view text) : text_(text) {}
+    Lexer(std::string_view text, const DefinitionIncludeResolver& resolver)
+        : text_(text), resolver_(resolver) {}
 
     Token Next() {
         SkipBlanks();
@@ -216,7 +226,41 @@ private:
     void LexBinary(Token& token) {
         Take();
         token.Kind = TokenKind::tkBinary;
+        SkipBlanks();
+        if (AtWord("include")) {
+            token.Binary = ReadInclude();
+            return;
+        }
         token.Binary = ReadHex('}', "hexadecimal digits and '}'");
+    }
+
+    // The word at the current position, whole and in any case.
+    bool AtWord(std::string_view word) const {
+        if (text_.size() - position_ < word.size()) return false;
+        if (!SameText(text_.substr(position_, word.size()), word)) return false;
+        return !IsIdentPart(PeekAt(word.size()));
+    }
+
+    // "include 'name'}" after the opening brace: the bytes of the named file.
+    std::vector<std::uint8_t> ReadInclude() {
+        for (std::size_t i = 0; i < std::string_view("include").size(); ++i) Take();
+        SkipBlanks();
+        if (AtEnd() || Peek() != '\'') Fail("a file name in quotes after 'include'");
+        const int line = line_;
+        const int column = column_;
+        std::string name;
+        LexQuoted(name);
+        if (name.empty()) throw EDefinitionSyntaxError(line, column, "a file name", "''");
+        SkipBlanks();
+        if (AtEnd() || Peek() != '}') Fail("'}' after the file name");
+        Take();
+        if (!resolver_)
+            throw EDefinitionIncludeError(line, column, name, "included files are not available here");
+        try {
+            return resolver_(name);
+        } catch (const std::exception& error) {
+            throw EDefinitionIncludeError(line, column, name, error.what());
+        }
     }
 
     void LexString(Token& token) {
@@ -270,6 +314,7 @@ private:
     }
 
     std::string_view text_;
+    const DefinitionIncludeResolver& resolver_;
     std::size_t position_ = 0;
     int line_ = 1;
     int column_ = 1;
@@ -277,7 +322,9 @@ private:
 
 class Parser {
 public:
-    explicit Parser(std::string_view text) : lexer_(text) { Advance(); }
+    Parser(std::string_view text, const DefinitionIncludeResolver& resolver) : lexer_(text, resolver) {
+        Advance();
+    }
 
     DefinitionObject ParseDefinition() {
         DefinitionObject root = ParseObject(0);
@@ -427,6 +474,8 @@ private:
 
 }  // namespace
 
-DefinitionObject ParseDefinitionText(std::string_view text) { return Parser(text).ParseDefinition(); }
+DefinitionObject ParseDefinitionText(std::string_view text, const DefinitionIncludeResolver& resolver) {
+    return Parser(text, resolver).ParseDefinition();
+}
 
 }  // namespace quendar

@@ -157,8 +157,9 @@ std::string ExtendedToDefinitionText(const ExtendedFloat& value) {
 
 std::string PrintDefinitionText(const DefinitionObject& root) { return Printer().Print(root); }
 
-std::vector<std::uint8_t> CompileDefinitionText(std::string_view text) {
-    return EncodeDefinition(ParseDefinitionText(text));
+std::vector<std::uint8_t> CompileDefinitionText(std::string_view text,
+                                                const DefinitionIncludeResolver& resolver) {
+    return EncodeDefinition(ParseDefinitionText(text, resolver));
 }
 
 std::string DecompileDefinition(std::span<const std::uint8_t> bytes) {
