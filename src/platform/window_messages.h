@@ -31,6 +31,7 @@ enum : UINT {
     WM_ERASEBKGND = 0x0014,
     WM_SYSCOLORCHANGE = 0x0015,
     WM_SHOWWINDOW = 0x0018,
+    WM_WININICHANGE = 0x001A,  // the system's settings (regional ones included) changed
     WM_ACTIVATEAPP = 0x001C,
     WM_CANCELMODE = 0x001F,
     WM_SETCURSOR = 0x0020,

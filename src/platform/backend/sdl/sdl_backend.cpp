@@ -95,6 +95,16 @@ void StartVideo() {
         throw PlatformError(std::string("Cannot open the display: ") + SDL_GetError());
     }
     const char* driver = SDL_GetCurrentVideoDriver();
+    // SDL falls back on drivers that show nothing when no display answers;
+    // a window there would be invisible, so that counts as no display
+    // unless SDL_VIDEODRIVER asked for it.
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    for (const char* invisible : {"offscreen", "dummy"}) {
+        if (driver && std::strcmp(driver, invisible) == 0 && !(asked && std::strcmp(asked, invisible) == 0)) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            throw PlatformError("Cannot open the display: no display answers (is DISPLAY set?)");
+        }
+    }
     if (driver && std::strcmp(driver, "x11") == 0) KeepRunningOnXErrors();
 }
 
@@ -235,6 +245,7 @@ void SdlBackend::Present(HWND window, const Bitmap& backBuffer, const Rect& area
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_Rect changed{r.Left, r.Top, r.Width(), r.Height()};
     SDL_UpdateWindowSurfaceRects(it->second.Window, &changed, 1);
+    if (OnPresented) OnPresented(window);
 }
 
 HWND SdlBackend::WindowForId(std::uint32_t sdlWindowId) const {

@@ -4,6 +4,7 @@
 // clipboard is the clipboard. The window system draws frames itself, so the
 // native windows carry no decoration of their own.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -35,6 +36,9 @@ public:
     void SetCursor(HCURSOR cursor) override;
     void SetClipboardText(std::string_view text) override;
     std::string GetClipboardText() override;
+
+    // Called after each change reached the screen (start-up timing, tests).
+    std::function<void(HWND window)> OnPresented;
 
 private:
     struct NativeWindow {
