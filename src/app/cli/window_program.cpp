@@ -34,7 +34,9 @@ std::string RunningProgramPath(const char* startName) {
 int StartWindowProgram(int argc, char** argv) {
     const std::string program = WindowProgramBeside(RunningProgramPath(argc > 0 ? argv[0] : nullptr));
     std::vector<char*> arguments;
-    arguments.push_back(const_cast<char*>(program.c_str()));
+    // The window program sees the name the user started, which gives the
+    // application its title ("quendar" gives "Quendar").
+    arguments.push_back(argc > 0 ? argv[0] : const_cast<char*>(program.c_str()));
     for (int i = 1; i < argc; ++i) arguments.push_back(argv[i]);
     arguments.push_back(nullptr);
     std::fflush(nullptr);

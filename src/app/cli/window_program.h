@@ -2,7 +2,7 @@
 // Starting the calculator window. The window is a program of its own,
 // "quendar_window", installed beside this one: the command line then never
 // loads the window system's libraries, and the window program replaces this
-// process (same process id, same arguments) when the window is asked for.
+// process (same process id, same arguments, the same program name in argv[0]) when the window is asked for.
 
 #include <string>
 #include <string_view>

@@ -78,11 +78,18 @@ status=$?
 [ $status -eq 1 ] && grep -q '^quendar: cannot write the output: ' "$work/err" ||
   { echo "FAIL full disk: status $status"; failures=$((failures + 1)); }
 
-# The window commands start the window program beside quendar, whose
-# answer they pass on; without it they say what is missing.
-window_answer='The calculator window is not built yet\n'
-check "window"                C 1 '' "$window_answer" --
-check "screenshot"            C 1 '' "$window_answer" -- --screenshot "$work/shot.png"
+# The window commands start the window program beside quendar: a screenshot
+# is a PNG file; without a display the window becomes one, named on stdout.
+png_signature=$'\x89PNG'
+check "screenshot"            C 0 '' '' -- --screenshot "$work/shot.png"
+[ "$(head -c 4 "$work/shot.png" 2>/dev/null)" = "$png_signature" ] ||
+  { echo "FAIL screenshot: no PNG written"; failures=$((failures + 1)); }
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C "$quendar" >"$work/out" 2>"$work/err")
+status=$?
+[ $status -eq 0 ] &&
+  grep -qx 'No display to open the window on (is DISPLAY set?): the calculator was rendered to quendar.png' "$work/out" &&
+  [ "$(head -c 4 "$work/quendar.png" 2>/dev/null)" = "$png_signature" ] ||
+  { echo "FAIL window without display: status $status, $(cat "$work/out" "$work/err")"; failures=$((failures + 1)); }
 mkdir "$work/alone"
 cp "$quendar" "$work/alone/quendar"
 "$work/alone/quendar" --screenshot x.png 2>"$work/err"
