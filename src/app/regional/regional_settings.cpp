@@ -1,5 +1,6 @@
 #include "app/regional/regional_settings.h"
 
+#include "app/dates/calendar_day_of_week.h"
 #include "platform/locale_info.h"
 
 namespace quendar {
@@ -27,6 +28,10 @@ RegionalDateItems UserRegionalDateItems() {
         items.AbbreviatedDayNames[day] = UserItem(LOCALE_SABBREVDAYNAME1 + day);
     }
     return items;
+}
+
+void UseUserLocaleFirstDayOfWeek() {
+    SetLocaleFirstDaySource([] { return UserItem(LOCALE_IFIRSTDAYOFWEEK); });
 }
 
 void LoadLocaleDateSettings() {

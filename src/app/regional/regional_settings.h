@@ -16,4 +16,8 @@ RegionalDateItems UserRegionalDateItems();
 // Never fails: items the locale lacks keep their defaults.
 void LoadLocaleDateSettings();
 
+// Makes the month calendar take its first day of the week from the user's
+// locale (asked again on every use, so a changed locale shows at once).
+void UseUserLocaleFirstDayOfWeek();
+
 }  // namespace quendar

@@ -13,6 +13,7 @@ namespace quendar {
 void InitializeQuendarProgram(const std::string& programPath) {
     Application.SetExeName(programPath);
     LoadLocaleDateSettings();
+    UseUserLocaleFirstDayOfWeek();
     RegisterWindowMessage("TaskbarCreated");
     RegisterWindowMessage("SM_ALPHACMD");
     RegisterJpegImageFormat();

@@ -1,6 +1,7 @@
 #pragma once
 // The window program's start-up, in its fixed order:
-//   1. the regional date settings are read; the messages "TaskbarCreated"
+//   1. the regional date settings are read (the calendar's first day of the
+//      week too, asked anew on every use); the messages "TaskbarCreated"
 //      and "SM_ALPHACMD" are registered; the JPEG picture format is
 //      registered (the stored logo is one); the program's icon is fetched
 //      in small and large size for frames that have none of their own;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "app/dates/calendar_day_of_week.h"
+#include "app/regional/regional_settings.h"
 #include "app/window/quendar_form.h"
 #include "platform/message_queue.h"
 #include "platform/window_messages.h"
@@ -57,6 +59,22 @@ TEST_F(QuendarFormTest, SettingsChangeAndNewTaskbarRereadTheDateForms) {
         EXPECT_EQ(form->sEdit_DurationDays->Text(), "17");
         TypeInto(*form->sEdit_StartDate, "");
     }
+}
+
+TEST_F(QuendarFormTest, CalendarWeekStartsOnTheLocalesFirstDay) {
+    const LocaleFirstDaySource previous = SetLocaleFirstDaySource({});
+    UseUserLocaleFirstDayOfWeek();
+    struct Case {
+        const char* Locale;
+        std::string FirstColumn;
+    };
+    for (const Case& c : {Case{"de_DE.UTF-8", "Mo"}, Case{"en_US.UTF-8", "Sun"}, Case{"C", "Sun"}}) {
+        if (!LocaleInstalled(c.Locale)) continue;
+        ScopedLcAll locale(c.Locale);
+        SendMessage(form->Handle(), WM_WININICHANGE, 0, 0);
+        EXPECT_EQ(form->sMonthCalendar->CellText(0, 0), c.FirstColumn) << c.Locale;
+    }
+    SetLocaleFirstDaySource(previous);
 }
 
 }  // namespace
