@@ -45,6 +45,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return Misuse("'--screenshot' takes one file name");
         return CommandLine{.Kind = CommandKind::Screenshot, .ImageFile = arguments[1]};
     }
+    if (name == "skin") {
+        const std::string what = arguments.size() > 1 ? arguments[1] : "";
+        if (what == "info" && arguments.size() <= 3) {
+            return CommandLine{.Kind = CommandKind::SkinInfo,
+                               .SkinFolder = arguments.size() == 3 ? arguments[2] : ""};
+        }
+        if (what == "check" && arguments.size() == 3 && !arguments[2].empty()) {
+            return CommandLine{.Kind = CommandKind::SkinCheck, .SkinFolder = arguments[2]};
+        }
+        return Misuse("'skin' takes 'info [FOLDER]' or 'check FOLDER'");
+    }
     return Misuse("unknown command '" + name + "'");
 }
 
@@ -55,7 +66,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 bool NeedsWindow(CommandKind kind) {
-    return kind == CommandKind::OpenWindow || kind == CommandKind::Screenshot;
+    return kind == CommandKind::OpenWindow || kind == CommandKind::Screenshot || kind == CommandKind::SkinInfo ||
+           kind == CommandKind::SkinCheck;
 }
 
 std::string UsageText() {
@@ -65,6 +77,8 @@ std::string UsageText() {
            "  quendar days START STOP        print the number of days from START to STOP\n"
            "  quendar report START STOP      print the report the window copies: three lines\n"
            "                                 ending in CR LF, the last without a line break\n"
+           "  quendar skin info [FOLDER]     summarise the built-in skin, or the skin in FOLDER\n"
+           "  quendar skin check FOLDER      list the problems of the skin in FOLDER\n"
            "  quendar --help                 print this text\n"
            "  quendar --version              print the program's name and version\n"
            "\n"

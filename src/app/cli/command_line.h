@@ -12,6 +12,8 @@ enum class CommandKind {
     Screenshot,  // --screenshot FILE.png
     Days,        // days START STOP
     Report,      // report START STOP
+    SkinInfo,    // skin info [FOLDER]
+    SkinCheck,   // skin check FOLDER
     Help,        // --help
     Version,     // --version
     Misuse,      // anything else
@@ -22,6 +24,7 @@ struct CommandLine {
     std::string Start{};      // Days and Report
     std::string Stop{};       // Days and Report
     std::string ImageFile{};  // Screenshot
+    std::string SkinFolder{}; // SkinInfo (empty: the built-in skin) and SkinCheck
     std::string Problem{};    // Misuse: what is wrong, as one short sentence
 };
 
@@ -30,7 +33,8 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
-// True for the commands the window program carries out.
+// True for the commands the window program carries out: the window, and the
+// skin commands, which need the skin engine's libraries.
 bool NeedsWindow(CommandKind kind);
 
 // The help text, ending in a line break.

@@ -52,6 +52,8 @@ CommandResult RunCommand(const CommandLine& command, const DateFormatSettings& s
             return MisuseResult(command.Problem);
         case CommandKind::OpenWindow:
         case CommandKind::Screenshot:
+        case CommandKind::SkinInfo:
+        case CommandKind::SkinCheck:
             break;
     }
     return MisuseResult("the window program carries out this command");

@@ -4,6 +4,8 @@
 //   quendar_window                        the window on the desktop; without a
 //                                         display, a screenshot to quendar.png
 //   quendar_window --screenshot FILE.png  the window rendered headless
+//   quendar_window skin info [FOLDER] | skin check FOLDER
+//                                         the commands for skin authors
 //   quendar_window --exit-after-first-frame
 //                                         shows the window and ends once its
 //                                         first frame is on the screen (start-up
@@ -23,6 +25,7 @@
 
 #include "app/window/program_startup.h"
 #include "app/window/quendar_form.h"
+#include "app/window/skin_commands.h"
 #include "framework/application.h"
 #include "framework/class_registry.h"
 #include "platform/backend/headless/headless_backend.h"
@@ -35,7 +38,8 @@ namespace quendar {
 namespace {
 
 constexpr const char* Usage =
-    "usage: quendar_window [--screenshot FILE.png | --exit-after-first-frame]\n";
+    "usage: quendar_window [--screenshot FILE.png | --exit-after-first-frame | skin info [FOLDER] |\n"
+    "                       skin check FOLDER]\n";
 
 int RenderHeadless(const std::string& programPath, const std::string& imageFile) {
     HeadlessBackend& headless = InstallHeadlessBackend();
@@ -86,6 +90,11 @@ int main(int argc, char** argv) {
     const std::string option = argc > 1 ? argv[1] : "";
     try {
         if (option == "--screenshot" && argc == 3) return RenderHeadless(programPath, argv[2]);
+        if (option == "skin" && argc >= 3) {
+            const std::string what = argv[2];
+            if (what == "info" && argc <= 4) return RunSkinInfo(argc == 4 ? argv[3] : "", stdout, stderr);
+            if (what == "check" && argc == 4) return RunSkinCheck(argv[3], stdout, stderr);
+        }
         if (argc == 1 || (option == "--exit-after-first-frame" && argc == 2)) {
             if (SdlDisplayAvailable()) return RunOnDisplay(programPath, argc == 2);
             if (argc == 2) {

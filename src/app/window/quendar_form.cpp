@@ -22,6 +22,8 @@
 #include "framework/std_label.h"
 #include "platform/message_queue.h"
 #include "platform/window_messages.h"
+#include "skin/data/skin_data_registration.h"
+#include "skin/data/skin_manager.h"
 
 namespace quendar {
 
@@ -53,6 +55,7 @@ T* TForm_Quendar::Bind(const char* name) {
 void TForm_Quendar::Loaded() {
     TForm::Loaded();
     sEdit_StartDate = Bind<TEdit>("sEdit_StartDate");
+    sSkinManager1 = Bind<TsSkinManager>("sSkinManager1");
     sMonthCalendar = Bind<TsMonthCalendar>("sMonthCalendar");
     sButton_UseCalendar = Bind<TButton>("sButton_UseCalendar");
     sLabel_Start = Bind<TLabel>("sLabel_Start");
@@ -114,6 +117,7 @@ const PropertyTable& TForm_Quendar::PublishedProperties() {
 
 void RegisterQuendarWindowClasses(ClassRegistry& registry) {
     RegisterStandardClasses(registry);
+    RegisterSkinDataClasses(registry);
     RegisterMonthCalendarClasses(registry);
     // No factory: the window reads its own definition when it is made.
     registry.RegisterClass("TForm_Quendar", TForm_Quendar::PublishedProperties());

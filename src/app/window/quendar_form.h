@@ -20,6 +20,7 @@ class TEdit;
 class TImage;
 class TLabel;
 class TsMonthCalendar;
+class TsSkinManager;
 
 class TForm_Quendar : public TForm {
 public:
@@ -35,6 +36,8 @@ public:
 
     // The components, in the order the window declares them.
     TEdit* sEdit_StartDate = nullptr;
+    // Holds the built-in skin; the controls do not paint with it yet.
+    TsSkinManager* sSkinManager1 = nullptr;
     TsMonthCalendar* sMonthCalendar = nullptr;
     TButton* sButton_UseCalendar = nullptr;
     TLabel* sLabel_Start = nullptr;
@@ -71,7 +74,8 @@ private:
 extern TForm_Quendar* Form_Quendar;
 
 // Registers every class the main window's definition names: the standard
-// controls and pictures, the month calendar and TForm_Quendar itself.
+// controls and pictures, the skin manager and its stored skins, the month
+// calendar and TForm_Quendar itself.
 void RegisterQuendarWindowClasses(ClassRegistry& registry);
 
 }  // namespace quendar

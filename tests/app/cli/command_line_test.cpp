@@ -50,6 +50,34 @@ TEST(CommandLine, ArgumentsAreReadByPosition) {
     }
 }
 
+TEST(CommandLine, SkinCommandsNameAFolder) {
+    using enum CommandKind;
+    struct Case {
+        std::vector<std::string> Arguments;
+        CommandKind Kind;
+        const char* Folder;
+    };
+    const Case cases[] = {
+        {{"skin", "info"}, SkinInfo, ""},
+        {{"skin", "info", "skins/Slate Dusk"}, SkinInfo, "skins/Slate Dusk"},
+        {{"skin", "check", "/tmp/x"}, SkinCheck, "/tmp/x"},
+        {{"skin", "check"}, Misuse, ""},
+        {{"skin", "check", ""}, Misuse, ""},
+        {{"skin", "info", "a", "b"}, Misuse, ""},
+        {{"skin"}, Misuse, ""},
+        {{"skin", "Info"}, Misuse, ""},
+    };
+    for (const Case& c : cases) {
+        const CommandLine command = ParseCommandLine(c.Arguments);
+        EXPECT_EQ(command.Kind, c.Kind) << c.Arguments.size();
+        EXPECT_EQ(command.SkinFolder, c.Folder);
+        if (c.Kind == Misuse) {
+            EXPECT_EQ(command.Problem, "'skin' takes 'info [FOLDER]' or 'check FOLDER'");
+        }
+        EXPECT_EQ(NeedsWindow(command.Kind), c.Kind != Misuse);
+    }
+}
+
 TEST(CommandLine, TheProgramNameIsNotAnArgument) {
     const char* argv[] = {"days", "days", "3/1/2026", "3/15/2026"};
     const CommandLine command = ParseCommandLine(4, argv);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The quendar program as a user runs it: exact standard output and error
 # bytes and exit status for each command line, in several locales.
-# Usage: quendar_program_test.sh QUENDAR VERSION
+# Usage: quendar_program_test.sh QUENDAR VERSION SKINS_DIR
 set -uo pipefail
 quendar=$1
 version=$2
@@ -90,6 +90,24 @@ status=$?
   grep -qx 'No display to open the window on (is DISPLAY set?): the calculator was rendered to quendar.png' "$work/out" &&
   [ "$(head -c 4 "$work/quendar.png" 2>/dev/null)" = "$png_signature" ] ||
   { echo "FAIL window without display: status $status, $(cat "$work/out" "$work/err")"; failures=$((failures + 1)); }
+# The commands for skin authors run in the window program too.
+skins_dir=$3
+LC_ALL=C "$quendar" skin info >"$work/out" 2>"$work/err"
+status=$?
+for line in 'Name: BlueGauze (internal)' 'Version: 4.81' 'Sections: 65' \
+            'Image areas: 118 (51 frames, 33 textures, 34 glyphs)' 'Patterns: 0' 'Master bitmap: 156 x 292'; do
+  grep -qxF "$line" "$work/out" || { echo "FAIL skin info: no line '$line' (status $status)"; cat "$work/out" "$work/err"; failures=$((failures + 1)); }
+done
+LC_ALL=C "$quendar" skin check "$skins_dir/Slate Dusk" >"$work/out" 2>"$work/err"
+status=$?
+[ $status -eq 0 ] || { echo "FAIL skin check of a sound skin: status $status, $(cat "$work/out" "$work/err")"; failures=$((failures + 1)); }
+mkdir "$work/broken"
+printf '[GLOBALINFO]\nMASTERBITMAP=missing.bmp\n[EDIT]\nPARENTCLASS=NOWHERE\n' >"$work/broken/Options.dat"
+LC_ALL=C "$quendar" skin check "$work/broken" >"$work/out" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] && [ -s "$work/out" ] && grep -q 'missing.bmp' "$work/out" && grep -q 'NOWHERE' "$work/out" ||
+  { echo "FAIL skin check of a broken skin: status $status, $(cat "$work/out" "$work/err")"; failures=$((failures + 1)); }
+
 mkdir "$work/alone"
 cp "$quendar" "$work/alone/quendar"
 "$work/alone/quendar" --screenshot x.png 2>"$work/err"

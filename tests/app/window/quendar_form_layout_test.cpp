@@ -14,6 +14,8 @@
 #include "platform/window_styles.h"
 #include "platform/window_system.h"
 #include "quendar_form_test_support.h"
+#include "skin/data/skin_manager.h"
+#include "skin/data/skin_section_lookup.h"
 
 namespace quendar::testing_support {
 namespace {
@@ -100,6 +102,25 @@ TEST_F(QuendarFormTest, FocusStartsInTheStartFieldAndTabFollowsTheTabOrder) {
     EXPECT_EQ(order, (std::vector<std::string>{"sMonthCalendar", "sButton_UseCalendar", "sEdit_CompleteDate",
                                                 "sButton_UseCalendar_Complete", "sEdit_DurationDays",
                                                 "sButton_Clipboard", "sEdit_StartDate"}));
+}
+
+TEST_F(QuendarFormTest, SkinManagerRestoresTheBuiltInSkin) {
+    const TsSkinManager& manager = *form->sSkinManager1;
+    EXPECT_EQ(manager.SkinName(), "BlueGauze (internal)");
+    EXPECT_EQ(manager.SkinDirectory(), "c:\\Skins");
+    EXPECT_EQ(manager.SkinInfo(), "4.81");
+    EXPECT_EQ(manager.MenuSupport().IcoLineSkin, "ICOLINE");
+    EXPECT_EQ(manager.MenuSupport().ExtraLineFont().Name(), "Tahoma");
+    EXPECT_EQ(manager.Left, 195);
+    EXPECT_EQ(manager.Top, 21);
+    const SkinTables& tables = manager.Tables();
+    EXPECT_EQ(tables.Sections.size(), 65u);
+    EXPECT_EQ(tables.ImageAreas.size(), 118u);
+    ASSERT_NE(tables.MasterBitmap, nullptr);
+    EXPECT_EQ(tables.MasterBitmap->Width(), 156);
+    EXPECT_EQ(tables.MasterBitmap->Height(), 292);
+    EXPECT_EQ(SectionIndexOf(tables, "EDIT"), 6);
+    EXPECT_EQ(GlobalColor(tables), 14604248);
 }
 
 // The marker segments of a JPEG file up to its first scan.
