@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generated_files.h"
 #include "framework/exception.h"
 #include "framework/jpeg_codec.h"
 #include "platform/bitmap.h"
@@ -194,39 +195,6 @@ std::vector<std::uint8_t> PictureData(std::span<const std::uint8_t> jpeg) {
     return data;
 }
 
-struct OutputFile {
-    std::string Path;
-    std::vector<std::uint8_t> Bytes;
-};
-
-void WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes) {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) throw Exception("cannot create " + temporary + ": " + std::strerror(errno));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) throw Exception("cannot write " + temporary);
-}
-
-// Every file is written in full beside its target before any target is
-// replaced, so a failed run leaves no partial or mismatched output that the
-// build would take for up to date.
-void WriteAll(const std::vector<OutputFile>& outputs) {
-    std::vector<std::string> written;
-    try {
-        for (const OutputFile& output : outputs) {
-            written.push_back(output.Path + ".partial");
-            WriteTemporary(written.back(), output.Bytes);
-        }
-        for (std::size_t i = 0; i < outputs.size(); ++i) {
-            if (std::rename(written[i].c_str(), outputs[i].Path.c_str()) != 0)
-                throw Exception("cannot replace " + outputs[i].Path + ": " + std::strerror(errno));
-        }
-    } catch (...) {
-        for (const std::string& temporary : written) std::remove(temporary.c_str());
-        throw;
-    }
-}
-
 constexpr const char* Usage = "usage: logo_generator OUT.jpg [--picture-data OUT.picture]\n";
 
 int Run(const std::vector<std::string>& arguments) {
@@ -248,11 +216,4 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace
 }  // namespace quendar
 
-int main(int argc, char** argv) {
-    try {
-        return quendar::Run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const std::exception& error) {
-        std::cerr << "logo_generator: " << error.what() << "\n";
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return quendar::RunGenerator("logo_generator", argc, argv, quendar::Run); }

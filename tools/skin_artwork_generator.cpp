@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "generated_files.h"
 #include "framework/exception.h"
 #include "platform/bitmap.h"
 #include "platform/bmp_file.h"
@@ -162,37 +163,6 @@ std::vector<std::uint8_t> StoredBitmapData(std::span<const std::uint8_t> file) {
     return data;
 }
 
-struct OutputFile {
-    std::string Path;
-    std::vector<std::uint8_t> Bytes;
-};
-
-void WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes) {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) throw Exception("cannot create " + temporary + ": " + std::strerror(errno));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) throw Exception("cannot write " + temporary);
-}
-
-// Every file is written in full beside its target before any target is
-// replaced, so a failed run leaves nothing the build would take for up to date.
-void WriteAll(const std::vector<OutputFile>& outputs) {
-    std::vector<std::string> written;
-    try {
-        for (const OutputFile& output : outputs) {
-            written.push_back(output.Path + ".partial");
-            WriteTemporary(written.back(), output.Bytes);
-        }
-        for (std::size_t i = 0; i < outputs.size(); ++i)
-            if (std::rename(written[i].c_str(), outputs[i].Path.c_str()) != 0)
-                throw Exception("cannot replace " + outputs[i].Path + ": " + std::strerror(errno));
-    } catch (...) {
-        for (const std::string& temporary : written) std::remove(temporary.c_str());
-        throw;
-    }
-}
-
 void PrintLayout() {
     for (const ArtRegion& r : MasterRegions)
         std::cout << r.Name << ' ' << r.Area.Left << ' ' << r.Area.Top << ' ' << r.Area.Right << ' ' << r.Area.Bottom
@@ -233,11 +203,4 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace
 }  // namespace quendar
 
-int main(int argc, char** argv) {
-    try {
-        return quendar::Run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const std::exception& error) {
-        std::cerr << "skin_artwork_generator: " << error.what() << "\n";
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return quendar::RunGenerator("skin_artwork_generator", argc, argv, quendar::Run); }

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "generated_files.h"
 #include "framework/definition_include_files.h"
 #include "framework/definition_text.h"
 #include "framework/exception.h"
@@ -207,11 +208,4 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace
 }  // namespace quendar
 
-int main(int argc, char** argv) {
-    try {
-        return quendar::Run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const std::exception& error) {
-        std::cerr << "skin_contact_sheet: " << error.what() << "\n";
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return quendar::RunGenerator("skin_contact_sheet", argc, argv, quendar::Run); }
