@@ -137,6 +137,15 @@ PropertyTable& PropertyTable::AddValue(std::string name,
     return Add(std::move(property));
 }
 
+PropertyTable& PropertyTable::WithoutDefault(std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names) {
+        for (PublishedProperty& property : properties_) {
+            if (SameText(property.Name, name)) property.IsStored = [](const TPersistent&) { return true; };
+        }
+    }
+    return *this;
+}
+
 const PublishedProperty* PropertyTable::Find(std::string_view name) const {
     for (const PublishedProperty& property : properties_) {
         if (SameText(property.Name, name)) return &property;

@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -350,6 +351,10 @@ public:
         };
         return *this;
     }
+
+    // The named properties have no declared default: they are written
+    // whatever their value (a false, a 0 or a black included).
+    PropertyTable& WithoutDefault(std::initializer_list<std::string_view> names);
 
     const std::vector<PublishedProperty>& Properties() const { return properties_; }
     // Property names match without regard to case.

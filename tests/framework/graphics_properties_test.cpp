@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,18 @@ const PublishedProperty& Property(const PropertyTable& table, const char* name) 
     const PublishedProperty* property = table.Find(name);
     if (property == nullptr) throw std::runtime_error(std::string("no property ") + name);
     return *property;
+}
+
+TEST(PropertyTableTest, APropertyWithoutDefaultIsWrittenAtAnyValue) {
+    PropertyTable table = PropertyTable().Integer<TFont>(
+        "Height", [](const TFont& f) { return f.Height(); }, [](TFont& f, std::int32_t v) { f.SetHeight(v); }, -11);
+    TFont font;
+    font.SetHeight(-11);
+    EXPECT_FALSE(Property(table, "Height").IsStored(font));
+    table.WithoutDefault({"height"});
+    EXPECT_TRUE(Property(table, "Height").IsStored(font));
+    font.SetHeight(-12);
+    EXPECT_TRUE(Property(table, "Height").IsStored(font));
 }
 
 TEST(GraphicsPropertiesTest, EveryFontPropertyIsWrittenWithNames) {

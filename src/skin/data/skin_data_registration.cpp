@@ -17,12 +17,8 @@ const std::vector<std::string> BevelNames = {"cbNone", "cbRaisedSoft", "cbLowere
 const std::vector<std::string> ImgTypeNames = {"itisaBorder", "itisaTexture", "itisaGlyph"};
 
 // Properties without a declared default are written whatever their value.
-// The table builders always compare with a default, so the stored test of
-// these entries is replaced once the table is built.
-PropertyTable WrittenAlways(PropertyTable table, std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        if (const PublishedProperty* property = table.Find(name))
-            const_cast<PublishedProperty*>(property)->IsStored = [](const TPersistent&) { return true; };
+PropertyTable WrittenAlways(PropertyTable table, std::initializer_list<std::string_view> names) {
+    table.WithoutDefault(names);
     return table;
 }
 
