@@ -138,10 +138,13 @@ PropertyTable& PropertyTable::AddValue(std::string name,
 }
 
 PropertyTable& PropertyTable::WithoutDefault(std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) {
-        for (PublishedProperty& property : properties_) {
-            if (SameText(property.Name, name)) property.IsStored = [](const TPersistent&) { return true; };
-        }
+    for (std::string_view name : names) SetStoredTest(name, [](const TPersistent&) { return true; });
+    return *this;
+}
+
+PropertyTable& PropertyTable::SetStoredTest(std::string_view name, std::function<bool(const TPersistent&)> isStored) {
+    for (PublishedProperty& property : properties_) {
+        if (SameText(property.Name, name)) property.IsStored = isStored;
     }
     return *this;
 }

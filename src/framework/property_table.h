@@ -352,6 +352,14 @@ public:
         return *this;
     }
 
+    // The named property is written exactly when `stored` says so, whatever
+    // its value (a date that only counts while a flag is off, say).
+    template <class T>
+    PropertyTable& StoredWhen(std::string_view name, std::function<bool(const T&)> stored) {
+        using namespace property_table_detail;
+        return SetStoredTest(name, [stored](const TPersistent& o) { return stored(As<T>(o)); });
+    }
+
     // The named properties have no declared default: they are written
     // whatever their value (a false, a 0 or a black included).
     PropertyTable& WithoutDefault(std::initializer_list<std::string_view> names);
@@ -368,6 +376,7 @@ private:
     static DefinitionValue ComponentNameOf(const TComponent* component);
 
     PropertyTable& Add(PublishedProperty property);
+    PropertyTable& SetStoredTest(std::string_view name, std::function<bool(const TPersistent&)> isStored);
     PropertyTable& AddValue(std::string name, std::function<DefinitionValue(const TPersistent&)> get,
                             std::function<void(TPersistent&, const DefinitionValue&)> set,
                             std::function<bool(const TPersistent&)> isStored);

@@ -13,10 +13,6 @@ const std::vector<std::string> DayOfWeekNames = {"dowMonday",   "dowTuesday",   
                                                  "dowThursday", "dowFriday",       "dowSaturday",
                                                  "dowSunday",   "dowLocaleDefault"};
 
-// No date is this far before the years 1..9999, so a calendar whose date
-// follows the clock reads as "at the default" and its date is not written.
-constexpr double UnstoredDate = -1e9;
-
 }  // namespace
 
 const PropertyTable& MonthCalendarProperties() {
@@ -27,10 +23,7 @@ const PropertyTable& MonthCalendarProperties() {
             .Integer<C>("Height", &C::Height, &C::SetHeight, CalendarDefaultSize.Height)
             .Integer<C>("BorderWidth", &C::BorderWidth, &C::SetBorderWidth, CalendarBorderWidth)
             .Integer<C>("BevelWidth", &C::BevelWidth, &C::SetBevelWidth, CalendarBevelWidth)
-            .Float<C>(
-                "CalendarDate",
-                [](const C& c) { return c.UseCurrentDate() ? UnstoredDate : c.CalendarDate(); },
-                &C::SetCalendarDate, UnstoredDate)
+            .Float<C>("CalendarDate", &C::CalendarDate, &C::SetCalendarDate)
             .Enum<C, TCalDayOfWeek>("StartOfWeek", &C::StartOfWeek, &C::SetStartOfWeek,
                                     TCalDayOfWeek::dowLocaleDefault, DayOfWeekNames)
             .Set<C, std::uint8_t>(
@@ -42,7 +35,10 @@ const PropertyTable& MonthCalendarProperties() {
             .Boolean<C>("ShowTitle", &C::ShowTitle, &C::SetShowTitle, true)
             .Boolean<C>("UseCurrentDate", &C::UseCurrentDate, &C::SetUseCurrentDate, true)
             .Boolean<C>("ReadOnly", &C::ReadOnly, &C::SetReadOnly, false)
-            .Event<C>("OnChange", &C::OnChange);
+            .Event<C>("OnChange", &C::OnChange)
+            // A date that follows the clock is today's at every start: only
+            // a chosen one is written.
+            .StoredWhen<C>("CalendarDate", [](const C& c) { return !c.UseCurrentDate(); });
     return table;
 }
 
