@@ -25,6 +25,20 @@ std::string TrimRight(std::string_view text) {
     return std::string(text.substr(0, end));
 }
 
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = text.find_first_not_of(separators, at);
+        if (start == std::string_view::npos) break;
+        std::size_t end = text.find_first_of(separators, start);
+        if (end == std::string_view::npos) end = text.size();
+        words.push_back(text.substr(start, end - start));
+        at = end;
+    }
+    return words;
+}
+
 std::string Trim(std::string_view text) {
     std::size_t first = 0;
     while (first < text.size() && IsTrimmed(text[first])) ++first;

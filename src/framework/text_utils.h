@@ -6,12 +6,17 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quendar {
 
 std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
+
+// The words of `text` between any of the `separators`; a run of separators
+// counts as one, and no word is empty. The words view `text`.
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators);
 
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
+#include <vector>
 
 #include "framework/exception.h"
 #include "framework/text_utils.h"
@@ -118,6 +120,15 @@ TEST(TextUtils, TrimRemovesCodesUpToBlank) {
     EXPECT_EQ(TrimRight("  a "), "  a");
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(Trim("\x7F"), "\x7F");  // DEL is above 32 and stays
+}
+
+TEST(TextUtils, SplitWordsSkipsRunsOfSeparators) {
+    using Words = std::vector<std::string_view>;
+    EXPECT_EQ(SplitWords("#(0, 64,18,76) (3,1)", " ()"), (Words{"#", "0,", "64,18,76", "3,1"}));
+    EXPECT_EQ(SplitWords("  5391682  -1 -1 ", " "), (Words{"5391682", "-1", "-1"}));
+    EXPECT_EQ(SplitWords("a!!b!", "!"), (Words{"a", "b"}));
+    EXPECT_EQ(SplitWords("", " "), Words{});
+    EXPECT_EQ(SplitWords(" ,, ", " ,"), Words{});
 }
 
 TEST(TextUtils, CaseFoldingTouchesAsciiLettersOnly) {

@@ -12,18 +12,6 @@
 namespace quendar {
 namespace {
 
-std::vector<std::string> SplitWords(std::string_view text, std::string_view separators) {
-    std::vector<std::string> words;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(separators, at);
-        if (start == std::string_view::npos) break;
-        const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
-        words.emplace_back(text.substr(start, end - start));
-        at = end;
-    }
-    return words;
-}
 
 // Reads one number; an empty field is absent (nullopt) without complaint,
 // anything else that is not an integer is absent and listed.
@@ -106,7 +94,7 @@ void ParseTexture(std::string_view value, SkinImageValue& result) {
 }
 
 void ParseOlderOwnBitmap(std::string_view value, SkinImageValue& result) {
-    const std::vector<std::string> words = SplitWords(value, "!");
+    const std::vector<std::string_view> words = SplitWords(value, "!");
     if (words.empty() || words[0].find(".BMP") == std::string::npos) {
         result.Problems.push_back("the first word does not name a \".BMP\" file");
         return;
@@ -138,9 +126,9 @@ void ParseOlderOwnBitmap(std::string_view value, SkinImageValue& result) {
 constexpr int MaxRectangleCoordinate = 1000000;
 
 bool HasAbsurdCoordinate(std::string_view value) {
-    const std::vector<std::string> words = SplitWords(value, " ()");
+    const std::vector<std::string_view> words = SplitWords(value, " ()");
     if (words.size() < 2) return false;
-    for (const std::string& corner : SplitWords(words[1], " ,")) {
+    for (std::string_view corner : SplitWords(words[1], " ,")) {
         int number = 0;
         if (TryStrToInt(corner, number) && (number > MaxRectangleCoordinate || number < -MaxRectangleCoordinate)) {
             return true;

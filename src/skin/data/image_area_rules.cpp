@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/conversions.h"
+#include "framework/text_utils.h"
 #include "platform/bmp_file.h"
 #include "platform/file_bytes.h"
 #include "skin/data/external_skin_files.h"
@@ -13,20 +14,6 @@
 namespace quendar {
 
 namespace {
-
-std::vector<std::string_view> SplitWords(std::string_view text, std::string_view delimiters) {
-    std::vector<std::string_view> words;
-    std::size_t position = 0;
-    while (position < text.size()) {
-        std::size_t start = text.find_first_not_of(delimiters, position);
-        if (start == std::string_view::npos) break;
-        std::size_t end = text.find_first_of(delimiters, start);
-        if (end == std::string_view::npos) end = text.size();
-        words.push_back(text.substr(start, end - start));
-        position = end;
-    }
-    return words;
-}
 
 std::optional<int> IntegerWord(const std::vector<std::string_view>& words, std::size_t index) {
     int value = 0;

@@ -15,20 +15,6 @@ namespace quendar {
 
 namespace {
 
-std::vector<std::string_view> BlankSeparatedWords(std::string_view text) {
-    std::vector<std::string_view> words;
-    std::size_t position = 0;
-    while (position < text.size()) {
-        std::size_t start = text.find_first_not_of(' ', position);
-        if (start == std::string_view::npos) break;
-        std::size_t end = text.find(' ', start);
-        if (end == std::string_view::npos) end = text.size();
-        words.push_back(text.substr(start, end - start));
-        position = end;
-    }
-    return words;
-}
-
 void RequireAcceptedSize(const TsStoredSkin& skin, int width, int height) {
     if (IsAcceptedSkinPictureSize(width, height)) return;
     throw Exception("The skin \"" + skin.Name() + "\" holds a picture of " + std::to_string(width) + " x " +
@@ -124,7 +110,7 @@ std::optional<TsMaskData> MakeImageArea(const TsSkinImage& stored, const TsSkinM
 }  // namespace
 
 void FillFontColors(std::string_view text, TsFontColors& colors) {
-    const std::vector<std::string_view> words = BlankSeparatedWords(text);
+    const std::vector<std::string_view> words = SplitWords(text, " ");
     if (words.size() != colors.size()) {
         colors = PlainFontColors;
         return;
